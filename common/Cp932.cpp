@@ -1,0 +1,78 @@
+#include "Cp932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <optional>
+
+namespace zunpeko {
+namespace {
+
+// Microsoft's code page 932 (NEC and IBM extensions included), through ICU.
+constexpr const char* kCodec = "windows-31j";
+
+// Length of the text without a lead byte left hanging at its end.
+std::size_t CompleteLength(std::string_view sjis) {
+    std::size_t i = 0;
+    while (i < sjis.size()) {
+        const auto b = static_cast<unsigned char>(sjis[i]);
+        if (IsSjisLeadByte(b)) {
+            if (i + 1 == sjis.size()) {
+                return i;
+            }
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    return sjis.size();
+}
+
+}  // namespace
+
+QString ToDisplay(std::string_view sjis) {
+    QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
+    const auto bytes = QByteArrayView(sjis.data(), static_cast<qsizetype>(CompleteLength(sjis)));
+    return decoder.decode(bytes);
+}
+
+namespace {
+
+// Encodes text, or reports that some character of it has no code page 932 form.
+std::optional<QByteArray> EncodeExactly(QStringView text) {
+    QStringEncoder encoder(kCodec, QStringEncoder::Flag::Stateless);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError()) {
+        return std::nullopt;
+    }
+    QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
+    if (QString(decoder.decode(bytes)) != text) {  // ICU put its own substitute in
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+SjisText FromDisplay(const QString& text) {
+    if (auto whole = EncodeExactly(text)) {
+        return whole->toStdString();
+    }
+    // Some character cannot be held: go character by character and put our
+    // own replacement in for each such one.
+    SjisText out;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const auto piece = EncodeExactly(QStringView(text).mid(i, n));
+        out += piece ? piece->toStdString() : std::string("\x81\x48");  // "？"
+        i += n;
+    }
+    return out;
+}
+
+SjisText SjisFromUtf8(std::string_view utf8) {
+    return FromDisplay(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+std::string Utf8FromSjis(std::string_view sjis) { return ToDisplay(sjis).toStdString(); }
+
+}  // namespace zunpeko

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "Cp932.h"
+
+namespace zunpeko {
+namespace {
+
+TEST(Cp932, RoundTripsTheProgramsOwnTexts) {
+    for (const char* utf8 : {"残り時間 30 秒", "ｷｬﾝｾﾙ", "モ　ド　ル", "ハイスコア(&H)", "～"}) {
+        EXPECT_EQ(Utf8FromSjis(SjisFromUtf8(utf8)), utf8);
+    }
+}
+
+TEST(Cp932, EncodesHalfWidthKatakanaInOneByteAndKanjiInTwo) {
+    EXPECT_EQ(SjisFromUtf8("ｷ"), "\xb7");
+    EXPECT_EQ(SjisFromUtf8("時"), "\x8e\x9e");
+    EXPECT_EQ(SjisFromUtf8("～"), "\x81\x60");  // code page 932, not JIS X 0208's wave dash
+}
+
+TEST(Cp932, LeavesOutALeadByteCutOffAtTheEnd) {
+    const SjisText cut = SjisFromUtf8("権兵衛").substr(0, 5);  // two and a half characters
+    EXPECT_EQ(ToDisplay(cut), QStringLiteral("権兵"));
+}
+
+TEST(Cp932, ShowsEveryByteValueWithoutLosingTheRest) {
+    for (int b = 0; b < 256; ++b) {
+        const SjisText text = std::string("a") + static_cast<char>(b) + "z";
+        const QString shown = ToDisplay(text);
+        EXPECT_TRUE(shown.startsWith(u'a')) << b;
+        EXPECT_FALSE(shown.isEmpty()) << b;
+    }
+}
+
+TEST(Cp932, ReplacesCharactersItCannotHoldWithAFullWidthQuestionMark) {
+    EXPECT_EQ(FromDisplay(QStringLiteral("a😀b")), "a\x81\x48" "b");
+    EXPECT_EQ(FromDisplay(QStringLiteral("é")), "\x81\x48");
+    EXPECT_EQ(FromDisplay(QStringLiteral("?")), "?");
+}
+
+}  // namespace
+}  // namespace zunpeko

@@ -1,0 +1,133 @@
+#include "CustomLabel.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "Cp932.h"
+
+namespace zunpeko {
+namespace {
+
+constexpr int kLineFlags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::AlignTop;
+
+}  // namespace
+
+TCustomLabel::TCustomLabel(QWidget* parent) : QWidget(parent), font_(DefaultFont()) {
+    setMouseTracking(true);  // movements arrive without a button held
+    setFocusPolicy(Qt::NoFocus);
+    QWidget::setFont(font_.face);
+}
+
+void TCustomLabel::SetCaption(const SjisText& caption) {
+    if (caption == caption_) {
+        return;
+    }
+    caption_ = caption;
+    AdjustToCaption();
+    update();
+}
+
+void TCustomLabel::SetFont(const ControlFont& font) {
+    if (font == font_) {
+        return;
+    }
+    font_ = font;
+    QWidget::setFont(font_.face);
+    AdjustToCaption();
+    update();
+}
+
+void TCustomLabel::SetFontColor(const QColor& color) {
+    if (color == font_.color) {
+        return;
+    }
+    font_.color = color;
+    update();
+}
+
+QColor TCustomLabel::Color() const {
+    if (color_) {
+        return *color_;
+    }
+    return parentWidget() != nullptr ? parentWidget()->palette().color(QPalette::Window)
+                                     : palette().color(QPalette::Window);
+}
+
+void TCustomLabel::SetColor(const QColor& color) {
+    if (color_ == color) {
+        return;
+    }
+    color_ = color;
+    update();
+}
+
+void TCustomLabel::SetTransparent(bool transparent) {
+    if (transparent == transparent_) {
+        return;
+    }
+    transparent_ = transparent;
+    update();
+}
+
+void TCustomLabel::SetAlignment(Qt::Alignment horizontal) {
+    if (horizontal == alignment_) {
+        return;
+    }
+    alignment_ = horizontal;
+    update();
+}
+
+void TCustomLabel::SetAutoSize(bool autoSize) {
+    if (autoSize == autoSize_) {
+        return;
+    }
+    autoSize_ = autoSize;
+    AdjustToCaption();
+}
+
+QSize TCustomLabel::TextExtent() const {
+    const QFontMetrics metrics(font_.face);
+    const QRect bounds = metrics.boundingRect(QRect(), kLineFlags, ToDisplay(caption_));
+    return {bounds.width(), metrics.height()};
+}
+
+void TCustomLabel::AdjustToCaption() {
+    if (autoSize_) {
+        resize(TextExtent());
+    }
+}
+
+void TCustomLabel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    if (!transparent_) {
+        painter.fillRect(rect(), Color());
+    }
+    painter.setFont(font_.face);
+    painter.setPen(font_.color);
+    painter.drawText(rect(), kLineFlags | static_cast<int>(alignment_), ToDisplay(caption_));
+}
+
+void TCustomLabel::enterEvent(QEnterEvent* /*event*/) { MouseEnter(); }
+
+void TCustomLabel::leaveEvent(QEvent* /*event*/) { MouseLeave(); }
+
+void TCustomLabel::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    MouseMove(event->modifiers(), at.x(), at.y());
+    event->accept();
+}
+
+void TCustomLabel::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    MouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    event->accept();  // a label is a control: the press never reaches the window
+}
+
+void TCustomLabel::MouseMove(Qt::KeyboardModifiers /*shift*/, int /*x*/, int /*y*/) {}
+
+void TCustomLabel::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    emit mouseDown(button, shift, x, y);
+}
+
+}  // namespace zunpeko

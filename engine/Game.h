@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+
+#include "GameHost.h"
+#include "MoleField.h"
+#include "Random.h"
+#include "SjisText.h"
+
+namespace zunpeko {
+
+// The state of one game. All fields are zero or false until the first reset.
+struct GameState {
+    std::int32_t TimeLeftMs = 0;
+    std::int32_t Score = 0;
+    std::int32_t WhiteAt = 0;  // time left at which the next white mole is due
+    bool WhiteActive = false;  // a white mole has come up for the current WhiteAt
+    bool Muted = false;        // hit sounds are suppressed (no game running)
+};
+
+// Game timing and geometry that the window shares with the engine.
+inline constexpr std::int32_t kGameTimeMs = 30999;
+inline constexpr std::int32_t kFirstTickPeriodMs = 200;
+inline constexpr int kBoardLeft = 50;
+inline constexpr int kBoardTop = 60;
+inline constexpr int kCellPitchX = 100;
+inline constexpr int kCellPitchY = 70;
+inline constexpr int kCellSize = 63;
+
+// "残り時間 N 秒" with N = timeLeftMs / 1000, in code page 932.
+SjisText TimeLabelText(std::int32_t timeLeftMs);
+
+// The rules of a game: reset, tick (spawning, the white-mole schedule,
+// animation, the clock) and hits. Everything outside the rules goes through
+// the host.
+class Game {
+public:
+    Game(GameHost& host, RandomGenerator& random) : host_(host), random_(random) {}
+
+    MoleField& Field() { return field_; }
+    const MoleField& Field() const { return field_; }
+    GameState& State() { return state_; }
+    const GameState& State() const { return state_; }
+
+    // Clears the field, sets the clock to 30999 ms, draws the first white-mole
+    // threshold and sets the tick period to 200 ms (without starting the timer).
+    void ResetGame();
+
+    // One game tick: draw, spawn, animate, take the period off the clock, show
+    // the time, stop at 0, set the next period to time / 150 + 130 ms.
+    void Tick();
+
+    // Fills empty holes at random, then runs the white-mole schedule.
+    void SpawnMoles();
+
+    // The whack: a press at (x, y) in window client coordinates. Smashes the
+    // hittable mole under it, if any, and returns its hole number, or 0.
+    int Press(int x, int y);
+
+    // Adds the award for a hit on a mole showing frame, sounds the hit unless
+    // muted, and refreshes the score and time displays.
+    void AwardHit(std::int32_t frame);
+
+    // The hole whose hit box holds (x, y) and whose frame is hittable, or 0.
+    int HoleAt(int x, int y) const;
+
+private:
+    GameHost& host_;
+    RandomGenerator& random_;
+    MoleField field_;
+    GameState state_;
+};
+
+}  // namespace zunpeko

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the game from the folder that
+# holds it and its sound files.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+"$here/setup.sh"
+"$here/build.sh"
+cd "${BUILD_DIR:-$here/../build}/bin"
+exec ./zunpeko
