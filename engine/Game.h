@@ -27,15 +27,30 @@ inline constexpr int kCellPitchX = 100;
 inline constexpr int kCellPitchY = 70;
 inline constexpr int kCellSize = 63;
 
+// A hole's hit box: 63 pixels square around the point 25 pixels right of and
+// below its cell's top-left corner, every bound exclusive.
+inline constexpr int kHitCentreOffset = 25;
+inline constexpr int kHitHalfWidth = 32;
+
+// The awards of a hit, by what the hit mole showed.
+inline constexpr std::int32_t kMolePoints = 10;
+inline constexpr std::int32_t kYellowMolePoints = 30;
+inline constexpr std::int32_t kWhiteMolePoints = 10;
+inline constexpr std::int32_t kWhiteMoleBonusMs = 5999;
+
 // "残り時間 N 秒" with N = timeLeftMs / 1000, in code page 932.
 SjisText TimeLabelText(std::int32_t timeLeftMs);
 
+// The score panel's text: the score in decimal.
+SjisText ScoreText(std::int32_t score);
+
 // The rules of a game: reset, tick (spawning, the white-mole schedule,
 // animation, the clock) and hits. Everything outside the rules goes through
-// the host.
+// the host. Whatever the host throws passes through unchanged and ends the
+// operation at that point, with the steps before it done and none after it.
 class Game {
-public:
-    Game(GameHost& host, RandomGenerator& random) : host_(host), random_(random) {}
+  public:
+    Game(GameHost& host, RandomSource& random) : host_(host), random_(random) {}
 
     MoleField& Field() { return field_; }
     const MoleField& Field() const { return field_; }
@@ -47,26 +62,35 @@ public:
     void ResetGame();
 
     // One game tick: draw, spawn, animate, take the period off the clock, show
-    // the time, stop at 0, set the next period to time / 150 + 130 ms.
+    // the time, stop at 0 (mute, disable the timer, the host's StopGame), set
+    // the next period to time / 150 + 130 ms, after a stop as well.
     void Tick();
 
     // Fills empty holes at random, then runs the white-mole schedule.
     void SpawnMoles();
 
-    // The whack: a press at (x, y) in window client coordinates. Smashes the
-    // hittable mole under it, if any, and returns its hole number, or 0.
+    // The whack: a press at (x, y) in window client coordinates, any button.
+    // Awards the hittable mole under it, if any, then smashes it (frame 8,
+    // kind Smashed, step 0), and returns its hole number, or 0 for a miss.
+    // It never asks whether a game is running.
     int Press(int x, int y);
 
-    // Adds the award for a hit on a mole showing frame, sounds the hit unless
-    // muted, and refreshes the score and time displays.
+    // Adds the award for a hit on a mole showing frame (1, 2, 3: 10 points;
+    // 5: 30; 6: 10 and 5999 ms; other frames nothing), sounds the hit unless
+    // muted, then sets the score text, the time text and repaints the time
+    // label at once.
     void AwardHit(std::int32_t frame);
 
     // The hole whose hit box holds (x, y) and whose frame is hittable, or 0.
     int HoleAt(int x, int y) const;
 
-private:
+  private:
+    void FillEmptyHoles();
+    void RunWhiteMoleSchedule();
+    static bool InHitBox(int x, int y, int row, int column);
+
     GameHost& host_;
-    RandomGenerator& random_;
+    RandomSource& random_;
     MoleField field_;
     GameState state_;
 };

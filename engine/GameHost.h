@@ -9,7 +9,7 @@ namespace zunpeko {
 // What the game needs from the window it runs in. The main window implements
 // it; tests implement it with a recording fake. Texts are code page 932 bytes.
 class GameHost {
-public:
+  public:
     virtual ~GameHost() = default;
 
     // Draws the board from the field as it is now.

@@ -27,12 +27,15 @@ bool IsHittable(std::int32_t frame);
 
 // The board: twelve holes, numbered 1 to 12 row by row (row * 4 + column + 1).
 class MoleField {
-public:
+  public:
     static constexpr int kHoleCount = 12;
     static constexpr int kColumns = 4;
     static constexpr int kRows = 3;
 
-    // Hole by number, 1 to 12.
+    // The number of the hole in row 0 .. 2 and column 0 .. 3.
+    static constexpr int HoleNumber(int row, int column) { return row * kColumns + column + 1; }
+
+    // Hole by number, 1 to 12; any other number throws std::out_of_range.
     Hole& At(int number) { return holes_.at(static_cast<std::size_t>(number - 1)); }
     const Hole& At(int number) const { return holes_.at(static_cast<std::size_t>(number - 1)); }
 
@@ -42,7 +45,7 @@ public:
     // Advances every non-empty hole one step through its kind's sequence.
     void AnimateMoles();
 
-private:
+  private:
     std::array<Hole, kHoleCount> holes_{};
 };
 
