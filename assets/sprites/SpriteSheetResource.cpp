@@ -1,0 +1,13 @@
+#include "SpriteSheetResource.h"
+
+#include <QString>
+
+#include "SpriteSheetLayout.h"
+
+namespace zunpeko::sprites {
+
+QImage LoadSpriteSheet() {
+    return QImage(QString::fromLatin1(kResourcePath));
+}
+
+}  // namespace zunpeko::sprites

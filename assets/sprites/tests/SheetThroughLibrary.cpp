@@ -1,0 +1,11 @@
+#include "SheetThroughLibrary.h"
+
+#include "SpriteSheetResource.h"
+
+namespace zunpeko::sprites::testing {
+
+QImage SheetSeenByALibrary() {
+    return LoadSpriteSheet();
+}
+
+}  // namespace zunpeko::sprites::testing
