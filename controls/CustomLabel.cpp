@@ -86,10 +86,14 @@ void TCustomLabel::SetAutoSize(bool autoSize) {
     AdjustToCaption();
 }
 
-QSize TCustomLabel::TextExtent() const {
-    const QFontMetrics metrics(font_.face);
-    const QRect bounds = metrics.boundingRect(QRect(), kLineFlags, ToDisplay(caption_));
+QSize LineExtent(const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    const QRect bounds = metrics.boundingRect(QRect(), kLineFlags, text);
     return {bounds.width(), metrics.height()};
+}
+
+QSize TCustomLabel::TextExtent() const {
+    return LineExtent(font_.face, ToDisplay(caption_));
 }
 
 void TCustomLabel::AdjustToCaption() {

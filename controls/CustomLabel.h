@@ -8,6 +8,10 @@
 
 namespace zunpeko {
 
+// The size of text set in one line in font, tabs expanded: the size a label
+// takes for its caption, and the measure of any other one-line text.
+QSize LineExtent(const QFont& font, const QString& text);
+
 // The window framework's one-line text label.
 //
 // It paints in two steps: unless transparent it fills its rectangle with its

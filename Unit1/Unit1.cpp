@@ -1,0 +1,133 @@
+#include "Unit1.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "Cp932.h"
+#include "ErrorBox.h"
+#include "SpriteSheet.h"
+#include "WindowBuilder.h"
+
+namespace zunpeko {
+namespace {
+
+// A single border with the system menu and its close box; no minimise or
+// maximise box.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowCloseButtonHint;
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent, kWindowFlags) {
+    ApplyWindowDefinition();
+    BindControls();
+    BindMenu();
+    WireEvents();
+    RunHandler(this, [this] { FormCreate(); });
+    FocusFirstTabStop();
+}
+
+QColor TForm1::Color() const {
+    return surface_->Color();
+}
+
+void TForm1::SetColor(const QColor& color) {
+    surface_->SetColor(color);
+}
+
+void TForm1::ApplyWindowDefinition() {
+    const layout::WindowDef& window = layout::Window();
+    setObjectName(QString::fromUtf8(layout::kWindowName.data(),
+                                    static_cast<qsizetype>(layout::kWindowName.size())));
+    setWindowTitle(ToDisplay(SjisFromUtf8(window.caption)));
+
+    surface_ = new TFormSurface(this);
+    surface_->setFont(FontOf(window.font).face);
+    surface_->SetColor(ColorOf(window.color));
+    // The client area has a fixed size and the window follows it: the window
+    // cannot be resized, and the menu bar adds its own height above.
+    surface_->setFixedSize(window.clientWidth, window.clientHeight);
+    setCentralWidget(surface_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    BuildControls(*surface_);
+
+    // The menu belongs in the window even where the desktop offers a global menu bar.
+    menuBar()->setNativeMenuBar(false);
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    BuildMenu(*menuBar());
+    BuildTimers(*this);
+
+    LoadPictures();
+}
+
+void TForm1::LoadPictures() {
+    const QImage sheet = LoadSpriteSheet();
+    surface_->findChild<TImage*>(QStringLiteral("Image1"))->SetPicture(sheet);
+    if (!sheet.isNull()) {
+        setWindowIcon(IconFromSheet(sheet));
+    }
+}
+
+template <typename Source, typename Signal>
+void TForm1::Wire(Source* source, Signal signal, void (TForm1::*handler)()) {
+    connect(source, signal, this,
+            [this, handler] { RunHandler(this, [&] { (this->*handler)(); }); });
+}
+
+void TForm1::WireEvents() {
+    Wire(Button2, &QPushButton::clicked, &TForm1::S1Click);
+    Wire(S1, &QAction::triggered, &TForm1::S1Click);
+    Wire(N2, &QAction::triggered, &TForm1::N2Click);
+    Wire(Exit1, &QAction::triggered, &TForm1::Exit1Click);
+    Wire(Help1, &QAction::triggered, &TForm1::Help1Click);
+    Wire(N3, &QAction::triggered, &TForm1::N3Click);
+    Wire(Button1, &QPushButton::clicked, &TForm1::Button1Click);
+    Wire(Button3, &QPushButton::clicked, &TForm1::Button3Click);
+    Wire(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
+    Wire(Timer2, &QTimer::timeout, &TForm1::Timer2Timer);
+    connect(surface_, &TFormSurface::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                RunHandler(this, [&] { FormMouseDown(button, shift, x, y); });
+            });
+}
+
+void TForm1::FocusFirstTabStop() {
+    // Tab's order, starting from the window: the first control that could take
+    // the focus once the window is shown gets it when the window is activated.
+    for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isEnabled() &&
+            next->isVisibleTo(this)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void TForm1::CenterOnScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) {
+        return;
+    }
+    QRect frame = frameGeometry();
+    frame.moveCenter(shownOn->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    if (!centered_) {
+        centered_ = true;
+        CenterOnScreen();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    RunHandler(this, [this] { FormClose(); });
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace zunpeko

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace zunpeko {
+
+// Guards the creation of the QApplication. Where no display can be opened, Qt
+// gives up with a fatal message and aborts; while this guard is armed that
+// fatal message instead becomes one plain line on stderr and exit status 1.
+// Qt's other messages meanwhile are held back and printed once the guard is
+// released, so a failed start prints only the one line.
+class DisplayGuard {
+  public:
+    DisplayGuard();
+    ~DisplayGuard();
+    DisplayGuard(const DisplayGuard&) = delete;
+    DisplayGuard& operator=(const DisplayGuard&) = delete;
+    DisplayGuard(DisplayGuard&&) = delete;
+    DisplayGuard& operator=(DisplayGuard&&) = delete;
+
+    // The application exists: restore Qt's usual message handling.
+    void Release();
+};
+
+}  // namespace zunpeko

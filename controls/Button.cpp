@@ -1,0 +1,34 @@
+#include "Button.h"
+
+#include "Cp932.h"
+
+namespace zunpeko {
+
+TButton::TButton(QWidget* parent) : QPushButton(parent), font_(DefaultFont()) {
+    setFocusPolicy(Qt::StrongFocus);
+    // Outside a dialog a QPushButton leaves Enter alone; auto-default makes the
+    // focused button take Enter and be drawn as the default one.
+    setAutoDefault(true);
+    QPushButton::setFont(font_.face);
+}
+
+void TButton::SetCaption(const SjisText& caption) {
+    if (caption == caption_) {
+        return;
+    }
+    caption_ = caption;
+    setText(ToDisplay(caption_));
+}
+
+void TButton::SetFont(const ControlFont& font) {
+    if (font == font_) {
+        return;
+    }
+    font_ = font;
+    QPushButton::setFont(font_.face);
+    QPalette colored = palette();
+    colored.setColor(QPalette::ButtonText, font_.color);
+    setPalette(colored);
+}
+
+}  // namespace zunpeko

@@ -1,0 +1,101 @@
+#include "Panel.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "Colors.h"
+#include "Cp932.h"
+
+namespace zunpeko {
+
+TPanel::TPanel(QWidget* parent) : QWidget(parent), font_(DefaultFont()) {
+    setFocusPolicy(Qt::NoFocus);
+    QWidget::setFont(font_.face);
+    SetColor(colors::clBtnFace);
+}
+
+void TPanel::SetCaption(const SjisText& caption) {
+    if (caption == caption_) {
+        return;
+    }
+    caption_ = caption;
+    update();
+}
+
+void TPanel::SetFont(const ControlFont& font) {
+    if (font == font_) {
+        return;
+    }
+    font_ = font;
+    QWidget::setFont(font_.face);
+    update();
+}
+
+void TPanel::SetColor(const QColor& color) {
+    if (color == color_) {
+        return;
+    }
+    color_ = color;
+    QPalette colored = palette();
+    colored.setColor(QPalette::Window, color_);
+    setPalette(colored);
+    update();
+}
+
+void TPanel::SetBevelOuter(TBevelCut cut) {
+    if (cut == bevelOuter_) {
+        return;
+    }
+    bevelOuter_ = cut;
+    update();
+}
+
+void TPanel::SetBevelWidth(int width) {
+    if (width == bevelWidth_) {
+        return;
+    }
+    bevelWidth_ = width;
+    update();
+}
+
+void TPanel::SetAlignment(Qt::Alignment horizontal) {
+    if (horizontal == alignment_) {
+        return;
+    }
+    alignment_ = horizontal;
+    update();
+}
+
+QRect TPanel::CaptionBand() const {
+    const QRect inner = rect().adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_);
+    const int lineHeight = QFontMetrics(font_.face).height();
+    // Integer division truncates towards zero, as the layout's positions expect
+    // even when a big font makes the sum negative.
+    const int exclusiveBottom = inner.top() + inner.height();
+    const int top = (inner.top() + exclusiveBottom - lineHeight) / 2;
+    return {inner.left(), top, inner.width(), lineHeight};
+}
+
+void TPanel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    DrawBevel(painter, rect(), bevelOuter_, bevelWidth_);
+    const QRect inner = rect().adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_);
+    painter.fillRect(inner, color_);
+    if (caption_.empty()) {
+        return;
+    }
+    const QRect band = CaptionBand();
+    painter.setClipRect(band);
+    painter.setFont(font_.face);
+    painter.setPen(font_.color);
+    painter.drawText(
+        band, Qt::TextSingleLine | Qt::TextExpandTabs | Qt::AlignTop | static_cast<int>(alignment_),
+        ToDisplay(caption_));
+}
+
+void TPanel::mousePressEvent(QMouseEvent* event) {
+    event->accept();  // a panel is a control: presses on it never reach the window
+}
+
+}  // namespace zunpeko
