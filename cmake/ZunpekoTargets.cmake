@@ -7,13 +7,26 @@ if(ZUNPEKO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The fuzz build instruments everything for coverage as well, so libFuzzer can
+# steer its inputs through our parsers; only clang has libFuzzer.
+if(ZUNPEKO_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ZUNPEKO_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 function(zunpeko_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                            -Wno-sign-conversion -Werror)
 endfunction()
 
 # zunpeko_add_test(NAME name SOURCES ... LIBS ... [QT_OFFSCREEN] [LABELS ...])
-# One GoogleTest executable, its cases registered with CTest one by one.
+# One GoogleTest executable, its cases registered with CTest one by one. CTest
+# lists the cases by running the program without the test's environment, so a
+# test main that needs a platform picks the offscreen one itself when none is set.
 function(zunpeko_add_test)
   cmake_parse_arguments(T "QT_OFFSCREEN" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
@@ -23,12 +36,19 @@ function(zunpeko_add_test)
     target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
   endif()
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  set(env "ZUNPEKO_SOURCE_DIR=${PROJECT_SOURCE_DIR}" "SDL_AUDIODRIVER=dummy")
+  # gtest_discover_tests flattens a list-valued property into separate words, so
+  # each property carries exactly one variable: the source folder in ENVIRONMENT,
+  # the offscreen platform in ENVIRONMENT_MODIFICATION. The audio driver needs no
+  # setting: without a sound device the players fall back to a silent one.
+  set(props ENVIRONMENT "ZUNPEKO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   if(T_QT_OFFSCREEN)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    list(APPEND props ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:offscreen")
+  endif()
+  if(T_LABELS)
+    list(APPEND props LABELS "${T_LABELS}")
   endif()
   gtest_discover_tests(${T_NAME}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "${env}" LABELS "${T_LABELS}"
+    PROPERTIES ${props}
     DISCOVERY_TIMEOUT 30)
 endfunction()

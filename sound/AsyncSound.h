@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include "MixHandles.h"
+
+namespace zunpeko {
+
+// The system's simple asynchronous sound: Play names a wave file, starts it
+// and returns at once; each call first ends whatever the previous one
+// started. An empty name only ends it. The name is looked up at every call
+// (a bare name in the current directory), and a file that is missing or does
+// not decode plays nothing and is not reported.
+//
+// The decoded sound is kept between calls, so a hit in quick succession
+// costs a file-status check, not a decode; a file replaced on disk (other
+// path, size or modification time) is decoded afresh.
+class AsyncSound {
+  public:
+    AsyncSound();
+    ~AsyncSound();
+
+    AsyncSound(const AsyncSound&) = delete;
+    AsyncSound& operator=(const AsyncSound&) = delete;
+
+    void Play(const QString& fileName);
+
+  private:
+    struct FileStamp {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileStamp&) const = default;
+    };
+
+    Mix_Chunk* Decoded(const QString& fileName);
+
+    int channel_;
+    FileStamp stamp_;
+    ChunkPtr chunk_;
+};
+
+}  // namespace zunpeko

@@ -1,0 +1,54 @@
+#include "ChunkTrack.h"
+
+#include <utility>
+
+#include "AudioDevice.h"
+#include "MediaErrors.h"
+
+namespace zunpeko {
+
+std::unique_ptr<ChunkTrack> ChunkTrack::Load(const QString& fileName, EndListener onEnded) {
+    AudioDevice::Instance();
+    ChunkPtr chunk = LoadWave(fileName);
+    if (!chunk) {
+        throw MediaSystemError();
+    }
+    return std::unique_ptr<ChunkTrack>(new ChunkTrack(std::move(chunk), std::move(onEnded)));
+}
+
+ChunkTrack::ChunkTrack(ChunkPtr chunk, EndListener onEnded)
+    : chunk_(std::move(chunk)),
+      channel_(AudioDevice::Instance().ClaimChannel(std::move(onEnded))) {}
+
+ChunkTrack::~ChunkTrack() {
+    // Stop listening first: the halt below must not report to a player that
+    // is closing this track.
+    AudioDevice::Instance().ReleaseChannel(channel_);
+    Mix_HaltChannel(channel_);
+}
+
+void ChunkTrack::PlayFromStart() {
+    SDL_ClearError();
+    if (Mix_PlayChannel(channel_, chunk_.get(), 0) < 0) {
+        throw MediaSystemError();
+    }
+}
+
+void ChunkTrack::Pause() {
+    Mix_Pause(channel_);
+}
+
+bool ChunkTrack::Resume() {
+    // A paused channel still counts as playing; one whose sound ran out does not.
+    if (Mix_Playing(channel_) == 0) {
+        return false;
+    }
+    Mix_Resume(channel_);
+    return true;
+}
+
+void ChunkTrack::Halt() {
+    Mix_HaltChannel(channel_);
+}
+
+}  // namespace zunpeko

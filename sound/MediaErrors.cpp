@@ -1,0 +1,26 @@
+#include "MediaErrors.h"
+
+#include <SDL.h>
+
+#include "Cp932.h"
+
+namespace zunpeko {
+
+PlatformError NoDeviceError() {
+    return PlatformError(SjisFromUtf8("MCI ﾃﾞﾊﾞｲｽがありません"));
+}
+
+PlatformError MediaSystemError() {
+    const char* text = SDL_GetError();
+    if (text == nullptr || *text == '\0') {
+        return PlatformError(SjisFromUtf8("原因不明のｴﾗｰ"));
+    }
+    return PlatformError(SjisFromUtf8(text));
+}
+
+PlatformError UnknownMediaError(const QString& fileName) {
+    return PlatformError(FromDisplay(
+        QStringLiteral("Couldn't open '%1': unrecognized file extension").arg(fileName)));
+}
+
+}  // namespace zunpeko

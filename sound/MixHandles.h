@@ -1,0 +1,28 @@
+#pragma once
+
+#include <SDL_mixer.h>
+
+#include <QString>
+#include <memory>
+
+namespace zunpeko {
+
+struct ChunkFree {
+    void operator()(Mix_Chunk* chunk) const;
+};
+struct MusicFree {
+    void operator()(Mix_Music* music) const;
+};
+
+// SDL_mixer's decoded sounds, freed with the owner.
+using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkFree>;
+using MusicPtr = std::unique_ptr<Mix_Music, MusicFree>;
+
+// Decodes a whole sound file into memory. Null on failure, with SDL's error
+// text saying why (a missing file reads "Couldn't open <name>").
+ChunkPtr LoadWave(const QString& fileName);
+
+// Opens a sound file for streaming. Null on failure, with SDL's error text.
+MusicPtr LoadMusic(const QString& fileName);
+
+}  // namespace zunpeko

@@ -1,0 +1,62 @@
+#include "MusicTrack.h"
+
+#include <utility>
+
+#include "AudioDevice.h"
+#include "MediaErrors.h"
+
+namespace zunpeko {
+
+std::unique_ptr<MusicTrack> MusicTrack::Load(const QString& fileName, EndListener onEnded) {
+    AudioDevice::Instance();
+    MusicPtr music = LoadMusic(fileName);
+    if (!music) {
+        throw MediaSystemError();
+    }
+    return std::unique_ptr<MusicTrack>(new MusicTrack(std::move(music), std::move(onEnded)));
+}
+
+MusicTrack::MusicTrack(MusicPtr music, EndListener onEnded)
+    : music_(std::move(music)), onEnded_(std::move(onEnded)) {}
+
+MusicTrack::~MusicTrack() {
+    if (OwnsMusic()) {
+        AudioDevice::Instance().Ends().DropMusic(this);
+        Mix_HaltMusic();
+    }
+}
+
+bool MusicTrack::OwnsMusic() const {
+    return AudioDevice::Instance().Ends().OwnsMusic(this);
+}
+
+void MusicTrack::PlayFromStart() {
+    AudioDevice::Instance().Ends().TakeMusic(this, onEnded_);
+    SDL_ClearError();
+    if (Mix_PlayMusic(music_.get(), 0) != 0) {
+        throw MediaSystemError();
+    }
+}
+
+void MusicTrack::Pause() {
+    if (OwnsMusic()) {
+        Mix_PauseMusic();
+    }
+}
+
+bool MusicTrack::Resume() {
+    // Paused music still counts as playing; music that ran out does not.
+    if (!OwnsMusic() || Mix_PlayingMusic() == 0) {
+        return false;
+    }
+    Mix_ResumeMusic();
+    return true;
+}
+
+void MusicTrack::Halt() {
+    if (OwnsMusic()) {
+        Mix_HaltMusic();
+    }
+}
+
+}  // namespace zunpeko

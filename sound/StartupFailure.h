@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QMessageBox>
+#include <memory>
+
+#include "PlatformError.h"
+
+namespace zunpeko {
+
+// A media player that cannot open its file while the window is being made
+// ends the program before the window shows: a box titled "ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰ"
+// with the media system's text, then exit status 1.
+constexpr int kStartupFailureExitStatus = 1;
+
+std::unique_ptr<QMessageBox> MakeStartupErrorBox(const PlatformError& error);
+
+// Shows the box, waits for OK and returns kStartupFailureExitStatus for main
+// to return.
+int ReportStartupFailure(const PlatformError& error);
+
+}  // namespace zunpeko

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include "AudioDevice.h"
+#include "MediaPlayer.h"
+#include "PlatformError.h"
+#include "SoundTesting.h"
+
+namespace zunpeko {
+namespace {
+
+using namespace testing_sound;
+
+TEST(AudioDevice, WithoutAUsableDriverItPlaysSilentlyOnTheDummyDriverAndStillChecksFiles) {
+    ScratchFolder folder;
+    WriteFile("tone.wav", ToneWave(150));
+    MediaPlayer player;
+    NotifyLog log(player);
+
+    EXPECT_THROW(player.Open("missing.wav"), PlatformError);
+    player.Open("tone.wav");
+    EXPECT_EQ(AudioDevice::Instance().DriverName(), "dummy");
+    player.Play();
+    ASSERT_TRUE(log.WaitForCount(1));
+    EXPECT_EQ(log.results, std::vector<MediaPlayer::Result>{MediaPlayer::Result::Successful});
+}
+
+}  // namespace
+}  // namespace zunpeko
+
+int main(int argc, char** argv) {
+    // A driver that does not exist stands for a machine without a sound device.
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
