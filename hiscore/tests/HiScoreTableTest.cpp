@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "Cp932.h"
+#include "HiScoreTable.h"
+#include "PlatformError.h"
+
+namespace zunpeko {
+namespace {
+
+using Log = std::vector<std::string>;
+using Entries = std::array<HiScoreEntry, 3>;
+
+// One key of registry in memory, with the ways a real one refuses, logging
+// every call in order.
+struct FakeRegistry final : Registry {
+    bool keyExists = false, refuseFull = false, refuseCreate = false;
+    int writesLeft = 1000;
+    std::map<std::string, RegValue, std::less<>> values;
+    Log log;
+
+    std::optional<RegKey> OpenKey(std::string_view, RegAccess access) override {
+        const bool full = access == RegAccess::kFull;
+        log.emplace_back(full ? "open full" : "open read");
+        return keyExists && !(full && refuseFull) ? Hand(full) : std::nullopt;
+    }
+    std::optional<RegKey> CreateKey(std::string_view) override {
+        log.emplace_back("create");
+        return refuseCreate ? std::nullopt : Hand(true);
+    }
+    std::optional<RegValue> QueryValue(RegKey, std::string_view name) override {
+        log.push_back("query " + std::string(name));
+        const auto found = values.find(name);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+    bool SetValue(RegKey key, std::string_view name, const RegValue& value) override {
+        log.push_back("set " + std::string(name));
+        if (key != RegKey{1} || writesLeft-- <= 0) {
+            return false;
+        }
+        values[std::string(name)] = value;
+        return true;
+    }
+    void CloseKey(RegKey) override {}
+    static std::optional<RegKey> Hand(bool full) { return RegKey{full ? 1U : 2U}; }
+};
+
+struct RecordingPrompt final : NamePrompt {
+    std::optional<SjisText> answer;  // none: the player cancels
+    std::vector<Log> asked;
+    SjisText Ask(const SjisText& title, const SjisText& line, const SjisText& def) override {
+        asked.push_back({title, line, def});
+        return answer.value_or(def);
+    }
+};
+
+struct RecordingDisplay final : HiScoreDisplay {
+    Log shown;  // "rank name score"
+    std::map<int, SjisText> names;
+    void ShowEntry(int rank, const SjisText& name, const SjisText& score) override {
+        shown.push_back(std::to_string(rank) + " " + name + " " + score);
+        names[rank] = name;
+    }
+};
+
+class HiScoreTableTest : public ::testing::Test {
+  public:
+    void StoreTable() {
+        registry.keyExists = true;
+        registry.values = {{"SName1", StringValue("one")},   {"HSC1", DwordValue(300)},
+                           {"SName2", StringValue("two")},   {"HSC2", DwordValue(200)},
+                           {"SName3", StringValue("three")}, {"HSC3", DwordValue(100)}};
+    }
+    // The text of the PlatformError the call raises.
+    template <typename Call>
+    static SjisText FailureOf(Call call) {
+        try {
+            call();
+        } catch (const PlatformError& error) {
+            return error.Text();
+        }
+        return "(no error)";
+    }
+
+    FakeRegistry registry;
+    RecordingPrompt prompt;
+    RecordingDisplay display;
+    HiScoreTable table{registry, prompt, display};
+};
+
+Log SaveOrder() {
+    return {"set HSC1", "set HSC2", "set HSC3", "set SName1", "set SName2", "set SName3"};
+}
+
+TEST_F(HiScoreTableTest, FirstRunCreatesTheKeyAndWritesEachDefaultAsItGoes) {
+    table.LoadHiScores();
+    EXPECT_EQ(registry.log,
+              (Log{"open full", "open read", "create", "query HSC1", "set HSC1", "query HSC2",
+                   "set HSC2", "query HSC3", "set HSC3", "query SName1", "set SName1",
+                   "query SName2", "set SName2", "query SName3", "set SName3"}));
+    EXPECT_EQ(registry.values["HSC3"], DwordValue(100));
+    EXPECT_EQ(registry.values["SName1"], StringValue("pikuro"));
+    EXPECT_EQ(display.shown, (Log{"1 pikuro 300", "2 vedizud 200", "3 zurizu 100"}));
+}
+
+TEST_F(HiScoreTableTest, KeyWithItsValuesDeletedGetsTheOtherDefaultsInMemoryOnly) {
+    registry.keyExists = true;
+    registry.values["SName2"] = RegValue{kRegExpandSz, std::string("x\0", 2)};  // wrong type
+    registry.values["HSC1"] = StringValue("999");
+    registry.values["HSC2"] = RegValue{kRegDword, "\x2c\x01"};  // short data reads as it is
+    registry.values["SName3"] = RegValue{kRegSz, std::string("ab\0cd", 5)};
+    table.LoadHiScores();
+    EXPECT_EQ(registry.log, (Log{"open full", "query SName1", "query SName2", "query SName3",
+                                 "query HSC1", "query HSC2", "query HSC3"}));
+    EXPECT_EQ(table.Entries(), (Entries{{{"zurizu", 300}, {"vedizud", 300}, {"ab", 100}}}));
+    EXPECT_EQ(display.shown, (Log{"1 zurizu 300", "2 vedizud 300", "3 ab 100"}));
+}
+
+TEST_F(HiScoreTableTest, ScoreTooLongToReadStopsTheLoadAndLeavesThePanelAlone) {
+    StoreTable();
+    registry.values["HSC1"] = RegValue{kRegDword, "\1\2\3\4\5"};
+    EXPECT_EQ(FailureOf([&] { table.LoadHiScores(); }),
+              SjisFromUtf8("'HSC1' の取得に失敗しました"));
+    EXPECT_EQ(table.Entries(), (Entries{{{"one", 0}, {"two", 0}, {"three", 0}}}));
+    EXPECT_EQ(registry.log.back(), "query HSC1");  // and no further
+    EXPECT_TRUE(display.shown.empty());
+    table.RecordGame(50);  // the key stays open for the save
+    EXPECT_EQ(registry.values["SName2"], StringValue("one"));
+}
+
+TEST_F(HiScoreTableTest, KeyThatCannotBeCreatedLeavesTheTableEmptyAndEverySaveFails) {
+    registry.refuseCreate = true;
+    EXPECT_EQ(FailureOf([&] { table.LoadHiScores(); }),
+              SjisFromUtf8("ｷｰ Zunpeko の作成に失敗しました"));
+    EXPECT_EQ(table.Entries(), Entries{});
+    EXPECT_TRUE(display.shown.empty());
+    prompt.answer = "me";
+    EXPECT_EQ(FailureOf([&] { table.RecordGame(40); }),
+              SjisFromUtf8("'HSC1' の設定に失敗しました"));
+    EXPECT_EQ(display.shown, (Log{"1  me 40", "2   0", "3   0"}));
+}
+
+TEST_F(HiScoreTableTest, FailedWriteAbandonsTheRestOfTheSave) {
+    StoreTable();
+    registry.refuseFull = true;  // opened for reading only
+    table.LoadHiScores();
+    EXPECT_EQ(FailureOf([&] { table.RecordGame(250); }),
+              SjisFromUtf8("'HSC1' の設定に失敗しました"));
+    EXPECT_EQ(table.Entries()[1].score, 250);  // the table in memory stays updated
+
+    registry.refuseFull = false;
+    table.LoadHiScores();
+    registry.log.clear();
+    registry.writesLeft = 4;
+    EXPECT_EQ(FailureOf([&] { table.RecordGame(0); }),
+              SjisFromUtf8("'SName2' の設定に失敗しました"));
+    Log untilTheFailure = SaveOrder();
+    untilTheFailure.pop_back();
+    EXPECT_EQ(registry.log, untilTheFailure);
+}
+
+class HiScoreInsertion : public HiScoreTableTest,
+                         public ::testing::WithParamInterface<std::pair<std::int32_t, Log>> {};
+
+TEST_P(HiScoreInsertion, NewScoreTakesTheFirstPlaceItBeatsStrictlyAndAllSixAreSaved) {
+    const auto& [score, expected] = GetParam();
+    StoreTable();
+    prompt.answer = "new";
+    table.LoadHiScores();
+    registry.log.clear();
+    display.shown.clear();
+    table.RecordGame(score);
+    EXPECT_EQ(display.shown, expected);  // names with a leading space, after every game
+    EXPECT_EQ(prompt.asked.size(), score > 100 ? 1U : 0U);  // asked at most once
+    EXPECT_EQ(registry.log, SaveOrder());
+    EXPECT_EQ(registry.values["SName3"], StringValue(table.Entries()[2].name));
+}
+
+// Against 300 / 200 / 100; a tie stays below the score it ties with.
+INSTANTIATE_TEST_SUITE_P(
+    Scores, HiScoreInsertion,
+    ::testing::Values(std::pair{350, Log{"1  new 350", "2  one 300", "3  two 200"}},
+                      std::pair{300, Log{"1  one 300", "2  new 300", "3  two 200"}},
+                      std::pair{250, Log{"1  one 300", "2  new 250", "3  two 200"}},
+                      std::pair{101, Log{"1  one 300", "2  two 200", "3  new 101"}},
+                      std::pair{0, Log{"1  one 300", "2  two 200", "3  three 100"}}));
+
+TEST_F(HiScoreTableTest, AsksWithTheGamesTextsAndCutsTheAnswerToTwentyBytes) {
+    registry.keyExists = true;
+    registry.values["SName3"] = StringValue("abcdefghijklmnopqrstuvwxyz0123");  // 30 bytes
+    table.LoadHiScores();
+    EXPECT_EQ(table.Entries()[2].name, "abcdefghijklmnopqrst");
+
+    table.RecordGame(500);  // cancelled
+    const SjisText anonymous = SjisFromUtf8("権兵衛");
+    EXPECT_EQ(prompt.asked, (std::vector<Log>{{SjisFromUtf8("ハイスコア！！名前を入れてください。"),
+                                               SjisFromUtf8("ずんぺこ"), anonymous}}));
+    EXPECT_EQ(table.Entries()[0].name, anonymous);
+    prompt.answer = "";
+    table.RecordGame(600);
+    EXPECT_EQ(table.Entries()[0].name, "");
+
+    const SjisText split = std::string(19, 'a') + SjisFromUtf8("権");  // byte 20 opens a kanji
+    prompt.answer = split;
+    table.RecordGame(700);
+    EXPECT_EQ(registry.values["SName1"], StringValue(split.substr(0, 20)));
+    EXPECT_EQ(ToDisplay(display.names[1]), " " + QString(19, u'a'));  // no stray mark
+}
+
+}  // namespace
+}  // namespace zunpeko

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "RegDocument.h"
+#include "RegSyntax.h"
+
+namespace zunpeko {
+namespace {
+
+constexpr std::string_view kKey = "HKEY_CURRENT_USER\\Zunpeko";
+
+// The value one line gives, read the way the store reads files.
+std::optional<RegValue> ReadLine(const std::string& line) {
+    auto document = RegDocument::Parse("REGEDIT4\r\n[K]\r\n" + line + "\r\n");
+    return document ? document->FindValue("K", "v") : std::nullopt;
+}
+
+std::string FormatOne(std::string_view name, const RegValue& value) {
+    const auto lines = regsyntax::FormatValueLines(name, value);
+    return lines.size() == 1 ? lines.front() : "(several lines)";
+}
+
+TEST(RegSyntax, ReadsEveryDataFormAndLeavesMalformedLinesUnread) {
+    EXPECT_EQ(ReadLine("\"v\"=dword:FFFFFFFF"), DwordValue(0xFFFFFFFFU));
+    EXPECT_EQ(ReadLine("\"v\" = \"a\\\\b\\\"c\""), StringValue("a\\b\"c"));
+    EXPECT_EQ(ReadLine("\"v\"=hex:de,AD , be"), (RegValue{kRegBinary, "\xde\xad\xbe"}));
+    EXPECT_EQ(ReadLine("\"v\"=hex(4):01,02,\\\r\n  03,04,05"), (RegValue{kRegDword, "\1\2\3\4\5"}));
+    EXPECT_EQ(ReadLine("\"v\"=hex(7fffffff):"), (RegValue{0x7FFFFFFFU, ""}));
+    for (const char* line : {"\"v\"=dword:123456789", "\"v\"=dword:", "\"v\"=\"a\\nb\"",
+                             "\"v\"=\"open", "\"v\"=\"a\" trailing", "\"v\"=hex(4:01",
+                             "\"v\"=hex:01,,02", "\"v\"=hex:123", "\"v\"=-", " \"v\"=dword:1"}) {
+        EXPECT_EQ(ReadLine(line), std::nullopt) << line;
+    }
+}
+
+TEST(RegSyntax, WritesEachValueInAFormThatHoldsItExactly) {
+    EXPECT_EQ(FormatOne("HSC3", DwordValue(0xFFFFFFFBU)), "\"HSC3\"=dword:fffffffb");
+    EXPECT_EQ(FormatOne("", DwordValue(300)), "@=dword:0000012c");
+    // "ソ" is 0x83 0x5C: its second byte is a backslash and is escaped like any other.
+    EXPECT_EQ(FormatOne("S", StringValue("\"\x83\x5c")), "\"S\"=\"\\\"\x83\\\\\"");
+    EXPECT_EQ(FormatOne("S", StringValue("a\tb\x7f")), "\"S\"=hex(1):61,09,62,7f,00");
+    EXPECT_EQ(FormatOne("S", RegValue{kRegSz, "ab"}), "\"S\"=hex(1):61,62");  // unterminated
+    EXPECT_EQ(FormatOne("S", RegValue{kRegDword, "\1\2\3\4\5"}), "\"S\"=hex(4):01,02,03,04,05");
+}
+
+TEST(RegDocument, ReadsOnlyExportFilesOfAModestSize) {
+    for (std::string_view text : {"", "REGEDIT5\r\n", "\r\nREGEDIT4\r\n", "xREGEDIT4",
+                                  "Windows Registry Editor Version 5.00\r\n"}) {
+        EXPECT_FALSE(RegDocument::Parse(text)) << text;
+    }
+    EXPECT_TRUE(RegDocument::Parse("REGEDIT4 \t"));
+    std::string huge = "REGEDIT4\r\n";
+    huge.resize(RegDocument::kMaxBytes, '\n');
+    EXPECT_TRUE(RegDocument::Parse(huge));
+    EXPECT_FALSE(RegDocument::Parse(huge + "\n"));
+}
+
+TEST(RegDocument, FindsTheKeysOwnValuesWithTheLastWellFormedLineWinning) {
+    const auto document = RegDocument::Parse(
+        "REGEDIT4\n\"HSC2\"=dword:00000001\n"  // before any key
+        "[hkey_current_user\\zunpeko]\n\"hsc1\"=dword:00000001\n\"HSC2\"=dword:00000002\n"
+        "[HKEY_CURRENT_USER\\Other]\n\"HSC3\"=dword:00000003\n"
+        "[HKEY_CURRENT_USER\\Zunpeko]\n\"HSC1\"=dword:00000004\n\"HSC1\"=dword:zz\n"
+        "\"Blob\"=hex:01,\\\n"  // cannot go on into the header that follows
+        "[-HKEY_CURRENT_USER\\Zunpeko]\n\"HSC2\"=dword:00000005\n"  // belongs to no key
+        "[HKEY_CURRENT_USER\\Zunpeko\\Sub]\n");
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->FindValue(kKey, "HSC1"), DwordValue(4));
+    EXPECT_EQ(document->FindValue(kKey, "hsc2"), DwordValue(2));
+    EXPECT_EQ(document->FindValue(kKey, "HSC3"), std::nullopt);
+    EXPECT_EQ(document->FindValue(kKey, "Blob"), std::nullopt);
+    EXPECT_TRUE(document->HasKey(kKey));
+    EXPECT_TRUE(document->HasKey("HKEY_CURRENT_USER\\Zunpeko\\sub"));
+    EXPECT_FALSE(document->HasKey("HKEY_CURRENT_USER\\Zun"));
+}
+
+// A user's file with things the program has no business with around its key.
+constexpr std::string_view kBusyFile =
+    "REGEDIT4\r\n\r\n; by hand\r\n[HKEY_CURRENT_USER\\Other]\r\n\"HSC1\"=dword:00000007\r\n\r\n"
+    "[HKEY_CURRENT_USER\\Zunpeko]\r\n\"SName1\"=\"abc\"\r\n\"Blob\"=hex:01,02,\\\r\n  03\r\n"
+    "nonsense\r\n\"HSC1\"=dword:0000012c\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko\\Sub]\r\n";
+
+TEST(RegDocument, SettingAValueRewritesItsOwnLinesOrAddsOneAtTheEndOfItsSection) {
+    auto document = *RegDocument::Parse(kBusyFile);
+    document.SetValue(kKey, "hsc1", DwordValue(250));
+    document.SetValue(kKey, "Blob", DwordValue(9));
+    document.SetValue(kKey, "SName2", StringValue("new"));
+    EXPECT_EQ(
+        document.Text(),
+        "REGEDIT4\r\n\r\n; by hand\r\n[HKEY_CURRENT_USER\\Other]\r\n\"HSC1\"=dword:00000007\r\n"
+        "\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"SName1\"=\"abc\"\r\n\"Blob\"=dword:00000009\r\n"
+        "nonsense\r\n\"HSC1\"=dword:000000fa\r\n\"SName2\"=\"new\"\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Zunpeko\\Sub]\r\n");
+}
+
+TEST(RegDocument, AddsAMissingKeyAtTheEndWithTheFilesOwnLineBreaks) {
+    auto lf =
+        *RegDocument::Parse("REGEDIT4\n[HKEY_CURRENT_USER\\Zunpeko\\Sub]\n\"x\"=\"y\"\r\n\"z\"=1");
+    lf.SetValue(kKey, "HSC1", DwordValue(1));
+    EXPECT_EQ(lf.Text(),
+              "REGEDIT4\n[HKEY_CURRENT_USER\\Zunpeko\\Sub]\n\"x\"=\"y\"\r\n\"z\"=1\n\n"
+              "[HKEY_CURRENT_USER\\Zunpeko]\n\"HSC1\"=dword:00000001\n");
+    RegDocument fresh;
+    fresh.AddKey(kKey);
+    fresh.SetValue(kKey, "SName1", StringValue("a"));
+    EXPECT_EQ(fresh.Text(), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"SName1\"=\"a\"\r\n");
+}
+
+}  // namespace
+}  // namespace zunpeko
