@@ -4,7 +4,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
+#include <stdexcept>
+#include <string>
+#include <string_view>
 
 #include "Cp932.h"
 #include "ErrorBox.h"
@@ -20,16 +22,40 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowCloseButtonHint;
 
+const layout::TimerDef& TimerNamed(std::string_view name) {
+    for (const layout::TimerDef& row : layout::Timers()) {
+        if (row.name == name) {
+            return row;
+        }
+    }
+    throw std::logic_error("window definition: no timer named " + std::string(name));
+}
+
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent, kWindowFlags) {
+TForm1::TForm1(FormPlatform& platform, QWidget* parent)
+    : QMainWindow(parent, kWindowFlags), platform_(platform) {
     ApplyWindowDefinition();
     BindControls();
     BindMenu();
+    MakeTimers();
+    // The players open their files with the window's controls, before any
+    // creation step; a failure here is the caller's to report.
+    sound_ = platform_.MakeSound(*this);
+    sound_->OpenPlayers();
+    hiScores_ = platform_.MakeHiScores(*this);
     WireEvents();
     RunHandler(this, [this] { FormCreate(); });
+    // A failed re-opening of the music ends window creation before the
+    // hi-score load; the table is loaded all the same, or every game would
+    // be checked against an empty one and overwrite the stored table.
+    if (!hiScoresLoadTried_) {
+        RunHandler(this, [this] { LoadHiScores(); });
+    }
     FocusFirstTabStop();
 }
+
+TForm1::~TForm1() = default;
 
 QColor TForm1::Color() const {
     return surface_->Color();
@@ -54,14 +80,26 @@ void TForm1::ApplyWindowDefinition() {
     setCentralWidget(surface_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildControls(*surface_);
+    surface_->SetPaintHook([this](QPainter& painter) { PaintBoard(painter); });
 
     // The menu belongs in the window even where the desktop offers a global menu bar.
     menuBar()->setNativeMenuBar(false);
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     BuildMenu(*menuBar());
-    BuildTimers(*this);
 
     LoadPictures();
+}
+
+void TForm1::MakeTimers() {
+    FormClock& clock = platform_.Clock();
+    const layout::TimerDef& countdown = TimerNamed("Timer1");
+    const layout::TimerDef& tick = TimerNamed("Timer2");
+    timer1_ = clock.MakeTimer(countdown.intervalMs, countdown.precise);
+    timer1_->SetEnabled(countdown.enabled);
+    timer2_ = clock.MakeTimer(tick.intervalMs, tick.precise);
+    timer2_->SetEnabled(tick.enabled);
+    Timer1 = timer1_.get();
+    Timer2 = timer2_.get();
 }
 
 void TForm1::LoadPictures() {
@@ -87,8 +125,8 @@ void TForm1::WireEvents() {
     Wire(N3, &QAction::triggered, &TForm1::N3Click);
     Wire(Button1, &QPushButton::clicked, &TForm1::Button1Click);
     Wire(Button3, &QPushButton::clicked, &TForm1::Button3Click);
-    Wire(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
-    Wire(Timer2, &QTimer::timeout, &TForm1::Timer2Timer);
+    Timer1->SetHandler([this] { RunHandler(this, [this] { Timer1Timer(); }); });
+    Timer2->SetHandler([this] { RunHandler(this, [this] { Timer2Timer(); }); });
     connect(surface_, &TFormSurface::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
                 RunHandler(this, [&] { FormMouseDown(button, shift, x, y); });

@@ -4,26 +4,41 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
+#include <cstdint>
+#include <memory>
+#include <optional>
 
+#include "BoardRenderer.h"
 #include "Button.h"
 #include "CustomLabel.h"
+#include "FormClock.h"
+#include "FormHiScores.h"
+#include "FormPlatform.h"
+#include "FormSound.h"
 #include "FormSurface.h"
+#include "Game.h"
+#include "GameHost.h"
 #include "Image.h"
 #include "Panel.h"
+#include "Random.h"
 #include "URLLink.h"
 
 namespace zunpeko {
 
 // The main window. It owns every control of the window definition for its
-// whole life, each reachable by its name, the menu and the two timers; its
-// handlers are the program's event handlers, each run through RunHandler so an
-// error ends only that handler and is reported.
-class TForm1 : public QMainWindow {
+// whole life, each reachable by its name, the menu, the two timers, the sound,
+// the hi-score table, the game and the board's images; its handlers are the
+// program's event handlers, each run through RunHandler so an error ends only
+// that handler and is reported.
+//
+// Construction throws PlatformError when a sound player cannot open its file:
+// the program cannot start then.
+class TForm1 : public QMainWindow, public GameHost {
     Q_OBJECT
 
   public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(FormPlatform& platform, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // The window's own surface (its client area) and the window's colour.
     TFormSurface* Surface() const { return surface_; }
@@ -92,8 +107,13 @@ class TForm1 : public QMainWindow {
     QAction* Help1 = nullptr;
     QAction* N3 = nullptr;
     // Timers: the countdown and the game tick.
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
+    FormTimer* Timer1 = nullptr;
+    FormTimer* Timer2 = nullptr;
+
+    // The window's own state.
+    int Countdown = 0;     // digits still to show before the game starts
+    bool Closing = false;  // the window has begun to close
+    QString ExeDir;        // the executable's folder, ending in "/"
 
     // Event handlers, wired as the window definition says.
     void FormCreate();
@@ -109,25 +129,84 @@ class TForm1 : public QMainWindow {
     void Timer1Timer();
     void Timer2Timer();
 
+    // Keeps the event loop running for `ms` milliseconds; returns at once
+    // once the window is closing.
+    void Delay(int ms);
+    // Repaints the whole window at once, without the board: the board area
+    // stays blank until the next tick draws it.
+    void RepaintNow();
+
+    // Draws the board from the field as it is now, at (50, 60).
+    void DrawBoard() override;
+    // Whether the window's painting includes the board drawn last.
+    bool BoardShown() const { return boardShown_; }
+    // The off-screen image the board is composed in (made by FormCreate).
+    const QImage* Offscreen() const;
+
+    Game& Engine() { return game_; }
+    RandomGenerator& Random() { return random_; }
+    FormSound& Sound() { return *sound_; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // What the game asks of the window (DrawBoard above).
+    void SetTimeLabel(const SjisText& text) override;
+    void RepaintTimeLabelNow() override;
+    void SetScoreText(const SjisText& text) override;
+    void PlayHitSound() override;
+    void StopGame() override;
+    std::int32_t TickPeriod() const override;
+    void SetTickPeriod(std::int32_t ms) override;
+    void SetTickEnabled(bool enabled) override;
+
     void ApplyWindowDefinition();
     void BindControls();
     void BindMenu();
+    void MakeTimers();
     void LoadPictures();
     void WireEvents();
     void FocusFirstTabStop();
     void CenterOnScreen();
+    void PaintBoard(QPainter& painter) const;
+
+    // The flow's parts (Unit1Flow.cpp).
+    void LoadHiScores();
+    bool SlideTitlePanel(QPoint to, unsigned procedure);
+    void EnableTitleCommands();
+    void FinishStoppedGame();
 
     // Connects `signal` of `source` to a handler run through RunHandler.
     template <typename Source, typename Signal>
     void Wire(Source* source, Signal signal, void (TForm1::*handler)());
 
+    FormPlatform& platform_;
     TFormSurface* surface_ = nullptr;
     bool centered_ = false;
+
+    RandomGenerator random_;
+    Game game_{*this, random_};
+    std::unique_ptr<FormTimer> timer1_;
+    std::unique_ptr<FormTimer> timer2_;
+    std::unique_ptr<FormSound> sound_;
+    std::unique_ptr<FormHiScores> hiScores_;
+    std::optional<BoardRenderer> renderer_;
+    bool boardShown_ = false;
+    bool hiScoresLoadTried_ = false;
+
+    // Starts and stops can interrupt each other's slides (the waits take
+    // input). Each one is numbered; one that finds a later one ran while it
+    // waited leaves the screen, menu and timers to that one.
+    unsigned procedures_ = 0;
+    // A stop has still to check and save the hi-scores of its game.
+    bool hiScoreCheckOwed_ = false;
+    // A start has not yet reset the game: the score is still the last game's.
+    bool startBeforeReset_ = false;
+    // A start ran inside the stop the tick called; the tick must not re-set
+    // the new game's tick period after the stop returns.
+    bool keepTickPeriod_ = false;
 };
 
 }  // namespace zunpeko

@@ -1,7 +1,6 @@
 // Binds TForm1's named members to the controls the window definition created.
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <stdexcept>
 #include <string>
 
@@ -88,8 +87,6 @@ void TForm1::BindMenu() {
     ZUNPEKO_BIND(window, About1);
     ZUNPEKO_BIND(window, Help1);
     ZUNPEKO_BIND(window, N3);
-    ZUNPEKO_BIND(window, Timer1);
-    ZUNPEKO_BIND(window, Timer2);
 }
 
 #undef ZUNPEKO_BIND

@@ -1,7 +1,6 @@
 #include "WindowBuilder.h"
 
 #include <QMenuBar>
-#include <QTimer>
 #include <algorithm>
 #include <map>
 #include <stdexcept>
@@ -236,18 +235,6 @@ void BuildMenu(QMenuBar& bar) {
             item->setShortcut(QKeySequence(Qt::Key_F1 + (row.functionKey - 1)));
         }
         item->setEnabled(row.enabled);
-    }
-}
-
-void BuildTimers(QObject& owner) {
-    for (const layout::TimerDef& row : layout::Timers()) {
-        auto* timer = new QTimer(&owner);
-        timer->setObjectName(Name(row.name));
-        timer->setInterval(row.intervalMs);
-        timer->setTimerType(row.precise ? Qt::PreciseTimer : Qt::CoarseTimer);
-        if (row.enabled) {
-            timer->start();
-        }
     }
 }
 

@@ -6,12 +6,11 @@
 #include "WindowDefinition.h"
 
 class QMenuBar;
-class QObject;
 class QWidget;
 
 namespace zunpeko {
 
-// Applies the window definition. Every control, menu entry and timer is created
+// Applies the window definition. Every control and menu entry is created
 // with its definition values and named (objectName) as in the definition, so it
 // can be found by its name.
 
@@ -25,8 +24,5 @@ void BuildControls(QWidget& surface);
 
 // Fills the menu bar: a QMenu per top-level entry, a QAction per item.
 void BuildMenu(QMenuBar& bar);
-
-// Creates the timers as children of `owner`, stopped unless the definition enables them.
-void BuildTimers(QObject& owner);
 
 }  // namespace zunpeko

@@ -1,10 +1,29 @@
 #include <QApplication>
+#include <cstdio>
+#include <memory>
 
 #include "ControlFont.h"
 #include "Cp932.h"
+#include "DesktopPlatform.h"
 #include "DisplayCheck.h"
+#include "EndOnSignal.h"
 #include "ErrorBox.h"
+#include "PlatformError.h"
+#include "StartupFailure.h"
+#include "TickTrace.h"
 #include "Unit1.h"
+
+namespace {
+
+// The window cannot be made: the reason goes to stderr as well as into the
+// box, for whoever started the game from a terminal or a script.
+int FailStartup(const zunpeko::PlatformError& error) {
+    std::fprintf(stderr, "zunpeko: %s\n", zunpeko::Utf8FromSjis(error.Text()).c_str());
+    std::fflush(stderr);
+    return zunpeko::ReportStartupFailure(error);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     zunpeko::DisplayGuard guard;
@@ -16,8 +35,19 @@ int main(int argc, char* argv[]) {
     // Not the display name: Qt would append that to the window's title.
     zunpeko::SetApplicationTitle(zunpeko::SjisFromUtf8("ずんぺこ"));
     zunpeko::InstallFontSubstitutions();
+    const zunpeko::EndOnSignal endOnSignal;
 
-    zunpeko::TForm1 form1;
-    form1.show();
+    zunpeko::DesktopPlatform desktop;
+    // ZUNPEKO_TRACE_TICKS=path: the timers' events go to that file, for
+    // measuring the game's timing from outside (bench/run.sh).
+    const auto traced = zunpeko::TracingPlatformFromEnvironment(desktop);
+    zunpeko::FormPlatform& platform = traced ? *traced : desktop;
+    std::unique_ptr<zunpeko::TForm1> form1;
+    try {
+        form1 = std::make_unique<zunpeko::TForm1>(platform);
+    } catch (const zunpeko::PlatformError& error) {
+        return FailStartup(error);
+    }
+    form1->show();
     return QApplication::exec();
 }

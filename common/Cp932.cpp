@@ -61,7 +61,9 @@ SjisText FromDisplay(const QString& text) {
     // own replacement in for each such one.
     SjisText out;
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype n = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const qsizetype n = pair ? 2 : 1;  // a lone surrogate is one character of its own
         const auto piece = EncodeExactly(QStringView(text).mid(i, n));
         out += piece ? piece->toStdString() : std::string("\x81\x48");  // "？"
         i += n;

@@ -7,6 +7,7 @@
 
 #include "Cp932.h"
 #include "ErrorBox.h"
+#include "QtPrinters.h"
 
 namespace zunpeko {
 namespace {

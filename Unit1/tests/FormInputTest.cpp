@@ -2,12 +2,14 @@
 
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTimer>
 
+#include "QtClock.h"
 #include "ShownForm.h"
 
 namespace zunpeko {
 namespace {
+
+using testing::TestPlatform;
 
 using FormInput = testing::ShownForm;
 
@@ -27,14 +29,6 @@ TEST_F(FormInput, PassesPressesOnTheBareSurfaceToFormMouseDownOnly) {
     EXPECT_EQ(presses[0][3].toInt(), 100);
 }
 
-TEST_F(FormInput, FocusesStartSoReturnAndSpacePressIt) {
-    EXPECT_EQ(QApplication::focusWidget(), form.Button2);
-    QSignalSpy clicks(form.Button2, &QPushButton::clicked);
-    Key(Qt::Key_Return);
-    Key(Qt::Key_Space);
-    EXPECT_EQ(clicks.size(), 2);
-}
-
 TEST_F(FormInput, TabsThroughTheButtonsInThePanelsTabOrder) {
     form.Pnl_HSC->show();
     form.Pnl_Help->show();
@@ -45,34 +39,9 @@ TEST_F(FormInput, TabsThroughTheButtonsInThePanelsTabOrder) {
     EXPECT_EQ(QApplication::focusWidget(), form.Button3);
 }
 
-TEST_F(FormInput, RunsEnabledMenuItemsByTheirFunctionKeysAndSwallowsDisabledOnes) {
-    QSignalSpy start(form.S1, &QAction::triggered);
-    QSignalSpy stop(form.N2, &QAction::triggered);
-    QSignalSpy help(form.Help1, &QAction::triggered);
-    QSignalSpy startButton(form.Button2, &QPushButton::clicked);
-    Key(Qt::Key_F5);
-    Key(Qt::Key_F6);
-    Key(Qt::Key_F1);
-    EXPECT_EQ(start.size(), 1);
-    EXPECT_EQ(stop.size(), 0);
-    EXPECT_EQ(help.size(), 1);
-    EXPECT_EQ(startButton.size(), 0) << "function keys never press the focused button";
-
-    form.N2->setEnabled(true);
-    form.S1->setEnabled(false);
-    Key(Qt::Key_F6);
-    Key(Qt::Key_F5);
-    EXPECT_EQ(stop.size(), 1);
-    EXPECT_EQ(start.size(), 1);
-}
-
-TEST_F(FormInput, ClosesOnF9) {
-    Key(Qt::Key_F9);
-    EXPECT_FALSE(form.isVisible());
-}
-
 TEST(FormMenu, CarriesTheCaptionsShortcutsAndStatesOfTheTitleScreen) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form(platform);
     ASSERT_EQ(form.MainMenu1->actions().size(), 2);
     EXPECT_EQ(form.MainMenu1->actions()[0], form.N1->menuAction());
     EXPECT_EQ(form.MainMenu1->actions()[1], form.About1->menuAction());
@@ -99,13 +68,17 @@ TEST(FormMenu, CarriesTheCaptionsShortcutsAndStatesOfTheTitleScreen) {
     }
 }
 
-TEST(FormTimers, WaitStoppedWithTheCountdownAndTickPeriods) {
-    TForm1 form;
-    EXPECT_FALSE(form.Timer1->isActive());
-    EXPECT_FALSE(form.Timer2->isActive());
-    EXPECT_EQ(form.Timer1->interval(), 1000);
-    EXPECT_EQ(form.Timer2->interval(), 200);
-    EXPECT_EQ(form.Timer2->timerType(), Qt::PreciseTimer);
+TEST(FormTimers, WaitStoppedWithTheCountdownAndTickPeriodsTheTickOnAPreciseTimer) {
+    TestPlatform platform;
+    platform.realClock = true;
+    TForm1 form(platform);
+    EXPECT_FALSE(form.Timer1->Enabled());
+    EXPECT_FALSE(form.Timer2->Enabled());
+    EXPECT_EQ(form.Timer1->Interval(), 1000);
+    EXPECT_EQ(form.Timer2->Interval(), 200);
+    auto* tick = dynamic_cast<QtFormTimer*>(form.Timer2);
+    ASSERT_NE(tick, nullptr);
+    EXPECT_EQ(tick->Type(), Qt::PreciseTimer);
 }
 
 }  // namespace

@@ -4,10 +4,13 @@
 
 #include "Colors.h"
 #include "Cp932.h"
+#include "TestPlatform.h"
 #include "Unit1.h"
 
 namespace zunpeko {
 namespace {
+
+using testing::TestPlatform;
 
 QImage GrabClientArea(TForm1& form) {
     return form.Surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -24,7 +27,8 @@ bool CoveredBy(TForm1& form, QPoint point, const QWidget* control) {
 }
 
 TEST(MainWindow, HasAFixedClientAreaOf442By334BelowItsMenuBar) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form(platform);
     form.show();
     EXPECT_EQ(form.Surface()->size(), QSize(442, 334));
     EXPECT_EQ(form.Surface()->y(), form.MainMenu1->geometry().bottom() + 1);
@@ -38,7 +42,8 @@ TEST(MainWindow, HasAFixedClientAreaOf442By334BelowItsMenuBar) {
 }
 
 TEST(MainWindow, StartsWithTheTitlePanelCoveringAPaleYellowWindow) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form(platform);
     EXPECT_EQ(form.Color(), colors::kPaleYellow);
     EXPECT_EQ(form.Pnl_Sc->Color(), colors::kPaleYellow);
     EXPECT_EQ(form.Pnl_TT->geometry(), QRect(0, 0, 442, 334));
@@ -56,7 +61,8 @@ TEST(MainWindow, StartsWithTheTitlePanelCoveringAPaleYellowWindow) {
 }
 
 TEST(MainWindow, PlacesTheTitleScreensTilesScoreAndButton) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form(platform);
     EXPECT_EQ(form.Panel2->geometry(), QRect(40, 72, 97, 97));
     EXPECT_EQ(form.Panel3->geometry(), QRect(138, 88, 97, 97));
     EXPECT_EQ(form.Panel5->geometry(), QRect(238, 67, 97, 97));
@@ -69,7 +75,8 @@ TEST(MainWindow, PlacesTheTitleScreensTilesScoreAndButton) {
 }
 
 TEST(MainWindow, PaintsTheTitleScreen) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form(platform);
     const QImage image = GrabClientArea(form);
     EXPECT_EQ(image.pixelColor(0, 0), colors::clBtnHighlight) << "the title panel's bevel";
     EXPECT_EQ(image.pixelColor(20, 300), colors::clSilver);
@@ -88,7 +95,8 @@ TEST(MainWindow, PaintsTheTitleScreen) {
 }
 
 TEST(MainWindow, ShowsTheHiScoreAndHelpPanelsInFrontOfTheTitlePanel) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form(platform);
     form.Pnl_HSC->move(48, 16);
     form.Pnl_HSC->show();
     EXPECT_TRUE(CoveredBy(form, {48 + 10, 16 + 200}, form.Pnl_HSC));
@@ -103,7 +111,8 @@ TEST(MainWindow, ShowsTheHiScoreAndHelpPanelsInFrontOfTheTitlePanel) {
 }
 
 TEST(MainWindow, CutsOffThePartOfASlidingPanelOutsideTheClientArea) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form(platform);
     const QSize before = form.size();
     form.Pnl_TT->move(-176, 136);
     EXPECT_EQ(form.size(), before);
@@ -116,7 +125,8 @@ TEST(MainWindow, CutsOffThePartOfASlidingPanelOutsideTheClientArea) {
 }
 
 TEST(MainWindow, GivesTheHyperlinksTheirTargetsAndLooks) {
-    TForm1 form;
+    TestPlatform platform;
+    TForm1 form(platform);
     EXPECT_EQ(form.URLLink1->URLType(), TURLtype::tpURL);
     EXPECT_EQ(form.URLLink1->Link(), "https://zunpeko.example.org/");
     EXPECT_TRUE(form.URLLink1->EnableShowHint());

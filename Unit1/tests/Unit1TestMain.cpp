@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "ControlFont.h"
 #include "Cp932.h"
@@ -12,6 +13,17 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) {
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    }
+    // Every window made here keeps its hi-scores in a store of this run's
+    // own, never the user's.
+    const QTemporaryDir userData;
+    if (!userData.isValid()) {
+        return 2;
+    }
+    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
+
     QApplication app(argc, argv);
     zunpeko::InstallFontSubstitutions();
     zunpeko::SetApplicationTitle(zunpeko::SjisFromUtf8("ずんぺこ"));

@@ -1,0 +1,19 @@
+#include "DesktopPlatform.h"
+
+#include "PlayerSound.h"
+#include "TableHiScores.h"
+#include "Unit1.h"
+
+namespace zunpeko {
+
+std::unique_ptr<FormSound> DesktopPlatform::MakeSound(TForm1& window) {
+    return std::make_unique<PlayerSound>(window);
+}
+
+std::unique_ptr<FormHiScores> DesktopPlatform::MakeHiScores(TForm1& window) {
+    return std::make_unique<TableHiScores>(
+        window, HiScoreLabels{.names = {window.Label6, window.Label7, window.Label8},
+                              .scores = {window.Label9, window.Label10, window.Label11}});
+}
+
+}  // namespace zunpeko

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace zunpeko {
+
+// Being told to end (SIGTERM, as at the end of a desktop session; SIGHUP when
+// the terminal goes; SIGINT, Ctrl+C) closes every window the way their close
+// boxes do: an open box is cancelled, the main window runs its closing
+// handler, and the program ends once the handler in progress has finished.
+// The signal itself only wakes the event loop; the closing runs in it.
+class EndOnSignal final : public QObject {
+    Q_OBJECT
+
+  public:
+    EndOnSignal();
+    ~EndOnSignal() override;
+    EndOnSignal(const EndOnSignal&) = delete;
+    EndOnSignal& operator=(const EndOnSignal&) = delete;
+    EndOnSignal(EndOnSignal&&) = delete;
+    EndOnSignal& operator=(EndOnSignal&&) = delete;
+
+  private:
+    void CloseEverything();
+
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+}  // namespace zunpeko

@@ -1,0 +1,352 @@
+#!/usr/bin/env bash
+# Measures the game as a user meets it, next to a minimal Qt Widgets program of
+# the same shape (bench/floor), all on a private Xvfb display:
+#   start-up time (median of RUNS), idle cost on the title screen over 10 s,
+#   CPU share through one whole game driven by synthetic clicks, peak resident
+#   memory after that game, the game's wall time against its nominal tick
+#   periods, and the micro-benchmarks of the tick, a press and DrawBoard.
+# The floor also runs a second time with Japanese text in the game's two faces
+# ("floor-ja"), to tell what the fonts cost from what the game itself costs.
+# Builds in Release into build-bench/ (or BENCH_BUILD_DIR) and prints a Markdown
+# report, also kept with the raw data in <build>/perf/.
+#
+#   bench/run.sh              RUNS=11 by default; ZUNPEKO_JOBS=2 build jobs
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${BENCH_BUILD_DIR:-$root/build-bench}
+runs=${RUNS:-11}
+idle_seconds=10
+client_height=334
+
+# Client-area points: a bare spot of the title panel (silver), the same spot
+# once the panel has slid away (the window's pale yellow), and "START!!".
+readonly title_probe=10,200,c0c0c0
+readonly game_probe=10,200,ffff80
+readonly start_button=(320 300)
+
+subjects=(game floor floor-ja)
+declare -A command startup idle_cpu_ms idle_wakeups idle_threads hwm anon fonts
+
+log() { echo "bench: $*" >&2; }
+
+build_all() {
+  if [[ ! -f $build/build.ninja ]]; then
+    # Release at -O2, as Debian builds its packages (GCC 12 at -O3 also warns
+    # falsely about std::string concatenation, and warnings are errors here).
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+      -DZUNPEKO_BUILD_TESTS=OFF -DZUNPEKO_BUILD_BENCHMARKS=ON >&2
+  fi
+  cmake --build "$build" --parallel "${ZUNPEKO_JOBS:-2}" >&2
+}
+
+start_display() {
+  local n tries
+  for n in $(seq 90 140); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$perf/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    tries=0
+    until [[ -e /tmp/.X11-unix/X$n ]]; do
+      ((++tries < 100)) || { log "Xvfb :$n did not start"; exit 1; }
+      sleep 0.05
+    done
+    export DISPLAY=:$n
+    return
+  done
+  log "no free display number"
+  exit 1
+}
+
+stop_everything() {
+  local pid
+  ((BASHPID == $$)) || return 0
+  for pid in "${started[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  [[ -z ${xvfb_pid:-} ]] || kill "$xvfb_pid" 2>/dev/null || true
+}
+
+# The probe's key=value line as shell variables prefixed with p_.
+read_probe() {
+  local pair
+  for pair in $1; do
+    printf -v "p_${pair%%=*}" '%s' "${pair#*=}"
+  done
+}
+
+# Starts a subject under the probe, from its own folder (the game finds its
+# sounds there): its window mapped, then the title screen's silver painted.
+# Prints the probe's line. Extra arguments (--keep) go to the probe.
+probe_launch() {
+  local subject=$1
+  shift
+  local argv=(${command[$subject]})
+  (cd "$(dirname "${argv[0]}")" &&
+    "$build/bench/zunpeko_window_probe" launch --pixel "$title_probe" \
+      --client-height "$client_height" "$@" -- "${argv[@]}")
+}
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+hwm_kib() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"; }
+anon_kib() { awk '/^RssAnon:/ { print $2 }' "/proc/$1/status"; }
+
+# Resident pages of the font files the process has mapped: shared with every
+# other program using those faces, but counted in its resident size.
+font_kib() {
+  awk '/^[0-9a-f]+-[0-9a-f]+ / { font = ($6 ~ /\/fonts\//) } /^Rss:/ && font { n += $2 } END { print n + 0 }' \
+    "/proc/$1/smaps"
+}
+
+# Voluntary context switches of every thread of the process (its wake-ups).
+wakeups() {
+  cat /proc/"$1"/task/*/status 2>/dev/null |
+    awk '/^voluntary_ctxt_switches:/ { n += $2 } END { print n }'
+}
+
+# One line per thread: id, name, voluntary context switches so far.
+thread_switches() {
+  local task
+  for task in /proc/"$1"/task/*; do
+    printf '%s %s %s\n' "${task##*/}" "$(tr ' ' _ <"$task/comm")" \
+      "$(awk '/^voluntary_ctxt_switches:/ { print $2 }' "$task/status")"
+  done
+}
+
+# Each thread's wake-ups between two of those snapshots, as name=count.
+thread_wakeups() {
+  awk 'NR == FNR { before[$1] = $3; next } { printf "%s=%d ", $2, $3 - before[$1] }' "$1" "$2"
+}
+
+median() {
+  sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+
+# a / b to two decimals.
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# "met" when value is at most (or with "below", under) the target.
+verdict() {
+  awk -v v="$1" -v t="$2" -v strict="${3:-}" \
+    'BEGIN { print ((strict == "below") ? v < t : v <= t) ? "met" : "missed" }'
+}
+
+measure_startup() {
+  local i subject line
+  local -A times
+  for ((i = 0; i < runs; i++)); do
+    # Rotate the order, so no subject always starts on the warmest cache.
+    local order=("${subjects[@]:i%3}" "${subjects[@]:0:i%3}")
+    for subject in "${order[@]}"; do
+      line=$(probe_launch "$subject")
+      read_probe "$line"
+      echo "$subject $line" >>"$perf/startup.txt"
+      times[$subject]+="$p_painted_ms "
+    done
+  done
+  for subject in "${subjects[@]}"; do
+    startup[$subject]=$(printf '%s\n' ${times[$subject]} | median)
+  done
+}
+
+# Starts a subject and leaves it on its first screen; sets p_pid and friends.
+launch_and_keep() {
+  local line
+  line=$(probe_launch "$1" --keep)
+  read_probe "$line"
+  started+=("$p_pid")
+}
+
+# Idle cost of a subject's process over idle_seconds, on its first screen.
+measure_idle() {
+  local subject=$1 pid=$2 ticks0 ticks1 wake0 wake1
+  sleep 1
+  ticks0=$(cpu_ticks "$pid")
+  wake0=$(wakeups "$pid")
+  thread_switches "$pid" >"$perf/threads-before.txt"
+  sleep "$idle_seconds"
+  ticks1=$(cpu_ticks "$pid")
+  wake1=$(wakeups "$pid")
+  thread_switches "$pid" >"$perf/threads-after.txt"
+  idle_cpu_ms[$subject]=$(((ticks1 - ticks0) * 1000 / clk_tck))
+  idle_wakeups[$subject]=$((wake1 - wake0))
+  idle_threads[$subject]=$(thread_wakeups "$perf/threads-before.txt" "$perf/threads-after.txt")
+}
+
+measure_memory() {
+  local subject=$1 pid=$2
+  hwm[$subject]=$(hwm_kib "$pid")
+  anon[$subject]=$(anon_kib "$pid")
+  fonts[$subject]=$(font_kib "$pid")
+}
+
+# Clicks the centres of the twelve hit boxes in turn, ten times a second, for
+# `seconds`, in one xdotool process.
+click_holes() {
+  local left=$1 top=$2 seconds=$3 args=() i r c
+  for ((i = 0; i < seconds * 10; i++)); do
+    r=$((i % 12 / 4))
+    c=$((i % 4))
+    args+=(mousemove "$((left + 75 + 100 * c))" "$((top + 85 + 70 * r))" click 1 sleep 0.1)
+  done
+  xdotool "${args[@]}" >/dev/null 2>&1 &
+  clicker_pid=$!
+  started+=("$clicker_pid")
+}
+
+# A name prompt for a new hi-score is a second window of the game: cancel it.
+dismiss_name_prompt() {
+  local pid=$1 main=$2 window
+  sleep 0.5
+  for window in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    if ((window != main)); then
+      # A window gone meanwhile (a hint popup) is no prompt.
+      xdotool key --window "$window" Escape 2>/dev/null && log "dismissed the hi-score name prompt"
+    fi
+  done
+}
+
+# One game from "START!!" until the title screen is back, clicked throughout.
+measure_game() {
+  local pid=$1 left=$2 top=$3 window=$4 ticks0 ticks1 t0 t1
+  xdotool mousemove "$((left + start_button[0]))" "$((top + start_button[1]))" click 1
+  t0=$(date +%s%N)
+  ticks0=$(cpu_ticks "$pid")
+  # Looking ten times a second leaves the display server to the game.
+  "$build/bench/zunpeko_window_probe" wait --pid "$pid" --pixel "$game_probe" --poll-ms 100 >/dev/null
+  click_holes "$left" "$top" 60
+  "$build/bench/zunpeko_window_probe" wait --pid "$pid" --pixel "$title_probe" --poll-ms 100 \
+    --timeout-ms 90000 >/dev/null
+  ticks1=$(cpu_ticks "$pid")
+  t1=$(date +%s%N)
+  kill "$clicker_pid" 2>/dev/null || true
+  dismiss_name_prompt "$pid" "$window"
+  game_wall_ms=$(((t1 - t0) / 1000000))
+  game_cpu_ms=$(((ticks1 - ticks0) * 1000 / clk_tck))
+}
+
+# The game's own account of its ticks (ZUNPEKO_TRACE_TICKS): the time from
+# starting the tick timer to its last firing, against the sum of the intervals
+# it waited.
+analyse_trace() {
+  if [[ ! -s $1 ]]; then
+    echo "trace_ticks=0 trace_nominal_ms=0 trace_wall_ms=0 trace_error_pct=n/a"
+    return
+  fi
+  awk '
+    $1 == "on" && $2 ~ /p$/ { start = $3; sum = 0; ticks = 0 }
+    $1 == "fire" && $2 ~ /p$/ && start { sum += $4; last = $3; ticks++ }
+    END {
+      wall = (last - start) / 1e6
+      printf "trace_ticks=%d trace_nominal_ms=%d trace_wall_ms=%.1f trace_error_pct=%.2f\n",
+             ticks, sum, wall, (wall - sum) * 100 / sum
+    }' "$1"
+}
+
+run_microbenchmarks() {
+  local bench
+  for bench in "$build"/bench/zunpeko_bench_*; do
+    [[ $bench == *floor ]] && continue
+    "$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+      --benchmark_min_time=0.2 2>/dev/null | grep -E '_(median|stddev) ' || true
+  done
+}
+
+machine() {
+  echo '```'
+  lscpu | grep -E '^(Model name|CPU\(s\)|Thread|Core|Socket|CPU max MHz|L3)' || true
+  free -m | awk 'NR <= 2'
+  echo "Debian $(cat /etc/debian_version), kernel $(uname -r)"
+  dpkg-query -W -f='${Package} ${Version}\n' libqt6core6 libsdl2-2.0-0 libsdl2-mixer-2.0-0 xvfb
+  echo '```'
+}
+
+report() {
+  local idle_pct play_pct startup_ratio hwm_ratio trace_verdict=missed
+  idle_pct=$(awk -v c="${idle_cpu_ms[game]}" -v s="$idle_seconds" 'BEGIN { printf "%.2f", c / (s * 10) }')
+  play_pct=$(awk -v c="$game_cpu_ms" -v w="$game_wall_ms" 'BEGIN { printf "%.2f", c * 100 / w }')
+  startup_ratio=$(ratio "${startup[game]}" "${startup[floor]}")
+  hwm_ratio=$(ratio "${hwm[game]}" "${hwm[floor]}")
+  read_probe "$trace_line"
+  local trace_abs=${p_trace_error_pct#-}
+  [[ $trace_abs == n/a ]] || trace_verdict=$(verdict "$trace_abs" 1)
+
+  cat <<EOF
+## Figures ($(date -u +%Y-%m-%d), $runs start-ups each)
+
+| measure | game | floor | floor-ja | target | result |
+|---|---|---|---|---|---|
+| start-up to painted window, median | ${startup[game]} ms | ${startup[floor]} ms | ${startup[floor-ja]} ms | ≤ 1.3 × floor | $startup_ratio × — $(verdict "$startup_ratio" 1.3) |
+| CPU on the first screen over ${idle_seconds} s | ${idle_cpu_ms[game]} ms ($idle_pct %) | ${idle_cpu_ms[floor]} ms | ${idle_cpu_ms[floor-ja]} ms | < 1 % | $(verdict "$idle_pct" 1 below) |
+| wake-ups on the first screen over ${idle_seconds} s | ${idle_wakeups[game]} | ${idle_wakeups[floor]} | ${idle_wakeups[floor-ja]} | (reported) | — |
+| CPU share through one game ($game_wall_ms ms) | $game_cpu_ms ms ($play_pct % of a core) | — | — | < 5 % | $(verdict "$play_pct" 5 below) |
+| peak resident memory (game: after one game) | $(mib "${hwm[game]}") MiB | $(mib "${hwm[floor]}") MiB | $(mib "${hwm[floor-ja]}") MiB | ≤ 1.5 × floor | $hwm_ratio × — $(verdict "$hwm_ratio" 1.5) |
+| resident now: private (anonymous) memory | $(mib "${anon[game]}") MiB | $(mib "${anon[floor]}") MiB | $(mib "${anon[floor-ja]}") MiB | (reported) | — |
+| resident now: pages of mapped font files | $(mib "${fonts[game]}") MiB | $(mib "${fonts[floor]}") MiB | $(mib "${fonts[floor-ja]}") MiB | (reported) | — |
+| game wall time against its nominal ticks ($p_trace_ticks ticks) | $p_trace_wall_ms ms vs $p_trace_nominal_ms ms | — | — | within 1 % | $p_trace_error_pct % — $trace_verdict |
+
+Against floor-ja: start-up $(ratio "${startup[game]}" "${startup[floor-ja]}") ×, peak resident memory $(ratio "${hwm[game]}" "${hwm[floor-ja]}") ×.
+
+Wake-ups by thread over the ${idle_seconds} s, game: \`${idle_threads[game]}\`;
+floor: \`${idle_threads[floor]}\`; floor-ja: \`${idle_threads[floor-ja]}\`
+
+### Micro-benchmarks (median and spread of 5 repetitions)
+
+\`\`\`
+$micro
+\`\`\`
+
+### Machine
+
+$(machine)
+EOF
+}
+
+main() {
+  build_all
+  perf=$build/perf
+  rm -rf "$perf"
+  mkdir -p "$perf/data" "$perf/runtime"
+  chmod 700 "$perf/runtime"
+  command[game]=$build/bin/zunpeko
+  command[floor]=$build/bench/zunpeko_bench_floor
+  command[floor-ja]="$build/bench/zunpeko_bench_floor --japanese"
+  clk_tck=$(getconf CLK_TCK)
+  started=()
+  trap stop_everything EXIT
+  start_display
+  # A fresh hi-score table and no audio device: the same conditions every run.
+  export XDG_DATA_HOME=$perf/data XDG_RUNTIME_DIR=$perf/runtime SDL_AUDIODRIVER=dummy
+
+  log "start-up, $runs runs of each"
+  measure_startup
+
+  local subject
+  for subject in floor floor-ja; do
+    log "$subject idle for ${idle_seconds} s"
+    launch_and_keep "$subject"
+    measure_idle "$subject" "$p_pid"
+    measure_memory "$subject" "$p_pid"
+    kill "$p_pid"
+  done
+
+  log "game idle for ${idle_seconds} s, then one game"
+  export ZUNPEKO_TRACE_TICKS=$perf/ticks.txt
+  launch_and_keep game
+  unset ZUNPEKO_TRACE_TICKS
+  measure_idle game "$p_pid"
+  measure_game "$p_pid" "$p_left" "$((p_top + p_client_top))" "$((p_window))"
+  measure_memory game "$p_pid"
+  kill "$p_pid"
+  trace_line=$(analyse_trace "$perf/ticks.txt")
+
+  log "micro-benchmarks"
+  micro=$(run_microbenchmarks)
+
+  report | tee "$perf/report.md"
+}
+
+main "$@"

@@ -1,0 +1,30 @@
+# The Debian package: `cpack -G DEB` in the build folder, after a build.
+set(CPACK_PACKAGE_NAME zunpeko)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Zunpeko developers")
+set(CPACK_PACKAGE_CONTACT "The Zunpeko developers <zunpeko@example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://zunpeko.example.org/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "whack-a-mole game with a Japanese interface")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Twelve holes, moles that rise and sink faster and faster as the time runs
+out: hit them with the mouse. Ordinary moles are worth 10 points, yellow moles
+30, and white moles buy almost six more seconds. A game lasts about half a
+minute after a 3-2-1 countdown; the three best scores are kept for each user.")
+
+set(CPACK_GENERATOR DEB)
+# Install into the staging folder through DESTDIR with the real prefix, so the
+# desktop entry written at install time names /usr and not the staging folder.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from dpkg-shlibdeps; the two Japanese faces the window's
+# fonts are mapped onto are looked up by name at run time, so no tool sees them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+
+include(CPack)

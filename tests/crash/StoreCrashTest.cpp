@@ -1,0 +1,178 @@
+// Kills a program that keeps saving the hi-score table, at random moments,
+// and checks the store file after every kill.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <thread>
+
+#include "ChildProcess.h"
+#include "RegDocument.h"
+#include "SaveLoopTables.h"
+
+namespace zunpeko::crash {
+namespace {
+
+constexpr int kKills = 200;
+constexpr std::int64_t kMinLongestDelayUs = 20000;
+constexpr std::uint32_t kSeed = 932U;
+constexpr std::size_t kSlots = 6;  // HSC1..3, then SName1..3: the order of a save
+constexpr std::string_view kTableKey = "HKEY_CURRENT_USER\\Zunpeko";
+// Lines the store must keep through every save.
+constexpr std::string_view kKeptLine = "; a line the store does not understand";
+constexpr std::string_view kOtherValue = "Other";
+
+using Slots = std::array<std::optional<RegValue>, kSlots>;
+
+std::string_view SlotName(std::size_t slot) {
+    return slot < 3 ? kScoreValues[slot] : kNameValues[slot - 3];
+}
+
+RegValue ValueIn(const SavedTable& table, std::size_t slot) {
+    return slot < 3 ? DwordValue(static_cast<std::uint32_t>(table[slot].score))
+                    : StringValue(table[slot - 3].name);
+}
+
+// The loop's writes one after another: six of the first table, six of the
+// other, six of the first again, ...
+RegValue NthWrite(const SavedTable& first, const SavedTable& second, int n) {
+    const SavedTable& table = (n / static_cast<int>(kSlots)) % 2 == 0 ? first : second;
+    return ValueIn(table, static_cast<std::size_t>(n) % kSlots);
+}
+
+Slots AfterWrites(Slots state, bool startWithA, int writes) {
+    const SavedTable& first = startWithA ? kTableA : kTableB;
+    const SavedTable& second = startWithA ? kTableB : kTableA;
+    for (int n = 0; n < writes; ++n) {
+        state[static_cast<std::size_t>(n) % kSlots] = NthWrite(first, second, n);
+    }
+    return state;
+}
+
+// How many of the loop's writes took before to after, if any number did.
+// From the sixth write on the states repeat every twelve writes, so eighteen
+// lead through every state the loop can leave.
+std::optional<int> WritesBetween(const Slots& before, const Slots& after, bool startWithA) {
+    for (int writes = 0; writes < 3 * static_cast<int>(kSlots); ++writes) {
+        if (AfterWrites(before, startWithA, writes) == after) {
+            return writes;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+class StoreCrashSafety : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        QDir().mkpath(folder_.path());
+        QFile seed(path_);
+        ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
+        const std::string text = "REGEDIT4\r\n\r\n" + std::string(kKeptLine) + "\r\n[" +
+                                 std::string(kTableKey) + "]\r\n\"" + std::string(kOtherValue) +
+                                 "\"=\"keep me\"\r\n";
+        seed.write(text.data(), static_cast<qint64>(text.size()));
+    }
+
+    // The six values as the file holds them now; a failure if it does not
+    // parse or has lost what it held besides the table.
+    Slots ReadSlots() {
+        Slots state;
+        const std::string text = ReadFile(path_);
+        const auto document = RegDocument::Parse(text);
+        if (!document) {
+            ADD_FAILURE() << "the store file does not parse:\n" << text;
+            return state;
+        }
+        EXPECT_NE(text.find(kKeptLine), std::string::npos) << "a line was lost";
+        EXPECT_EQ(document->FindValue(kTableKey, kOtherValue), StringValue("keep me"));
+        for (std::size_t slot = 0; slot < kSlots; ++slot) {
+            state[slot] = document->FindValue(kTableKey, SlotName(slot));
+        }
+        return state;
+    }
+
+    // Files beside the store file, left there by replacements cut short.
+    int StrayFiles() const {
+        int strays = 0;
+        for (const QString& name : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden)) {
+            strays += name == QStringLiteral("user.reg") ? 0 : 1;
+        }
+        return strays;
+    }
+
+    QTemporaryDir folder_;
+    QString path_ = folder_.path() + QStringLiteral("/user.reg");
+};
+
+Slots TableSlots(const SavedTable& table) {
+    Slots state;
+    for (std::size_t slot = 0; slot < kSlots; ++slot) {
+        state[slot] = ValueIn(table, slot);
+    }
+    return state;
+}
+
+TEST_F(StoreCrashSafety, LeavesEveryValueOldOrNewAndNothingElseLostAfterEachKill) {
+    // Two whole saves, B then A, timed: the kills below land anywhere in the
+    // first two saves of a run, however slow this machine's disk is.
+    std::chrono::microseconds twoSaves{0};
+    {
+        ChildProcess seed(ZUNPEKO_SAVE_LOOP, {path_.toStdString(), "B", "2"});
+        ASSERT_TRUE(seed.Running());
+        ASSERT_TRUE(seed.WaitForLine("ready"));
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_EQ(seed.Wait(), 0);
+        twoSaves = std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start);
+    }
+    Slots previous = ReadSlots();
+    ASSERT_EQ(previous, TableSlots(kTableA));
+
+    std::mt19937 random(kSeed);
+    std::uniform_int_distribution<std::int64_t> delayUs(
+        0, std::max<std::int64_t>(kMinLongestDelayUs, twoSaves.count()));
+    int midSave = 0;
+    int mostStrays = 0;
+    for (int kill = 1; kill <= kKills; ++kill) {
+        // Runs start with table A and table B in turn, so that the first
+        // writes of a run mostly change the file.
+        const bool startWithA = kill % 2 == 0;
+        ChildProcess loop(ZUNPEKO_SAVE_LOOP, {path_.toStdString(), startWithA ? "A" : "B"});
+        ASSERT_TRUE(loop.Running());
+        ASSERT_TRUE(loop.WaitForLine("ready")) << "kill " << kill;
+        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+        loop.Kill();
+
+        const Slots now = ReadSlots();
+        const auto writes = WritesBetween(previous, now, startWithA);
+        ASSERT_TRUE(writes.has_value())
+            << "kill " << kill << " left a state no sequence of whole writes leads to";
+        midSave += *writes % static_cast<int>(kSlots) != 0 ? 1 : 0;
+        mostStrays = std::max(mostStrays, StrayFiles());
+        previous = now;
+    }
+    // The kills must have struck in the middle of saves, or this test saw little.
+    EXPECT_GT(midSave, kKills / 10);
+    // Each replacement writes a temporary file first; kills must not leave
+    // them piling up (a leftover per kill mid-write would be dozens here).
+    EXPECT_LE(mostStrays, kKills / 50);
+    RecordProperty("two_saves_us", static_cast<int>(twoSaves.count()));
+    RecordProperty("kills_mid_save", midSave);
+    RecordProperty("most_stray_files", mostStrays);
+}
+
+}  // namespace
+}  // namespace zunpeko::crash

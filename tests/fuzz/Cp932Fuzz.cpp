@@ -1,0 +1,18 @@
+// libFuzzer entry point: any bytes, checked against the properties of
+// Cp932Properties.h. A broken property aborts with what broke, so libFuzzer
+// keeps the input as a crash file.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "Cp932Properties.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (const auto problem = zunpeko::fuzz::CheckCp932Conversions(bytes)) {
+        std::fprintf(stderr, "cp932: %s\n", problem->c_str());
+        std::abort();
+    }
+    return 0;
+}

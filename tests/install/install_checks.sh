@@ -1,0 +1,194 @@
+#!/usr/bin/env bash
+# Checks of the installed game, run by CTest (see CMakeLists.txt here). Each
+# command works on a root folder holding an installed tree under PREFIX, as a
+# staged install (DESTDIR) or an unpacked .deb leaves it:
+#
+#   stage    BUILD ROOT PREFIX  cmake --install BUILD into ROOT with PREFIX
+#   package  BUILD OUT ROOT     cpack -G DEB into OUT, unpacked into ROOT
+#   depends  OUT                the package's Depends name the libraries and fonts
+#   layout   ROOT PREFIX        the desktop entry's Exec, Path and Icon resolve
+#   validate ROOT PREFIX        desktop-file-validate and appstreamcli accept them
+#   launch   ROOT PREFIX        the entry's Exec starts the game from elsewhere
+set -euo pipefail
+
+readonly icon_sizes=(16 22 24 32 48 64 128 256)
+readonly sound_files=(d3l.mp3 doa.wav Smash.wav)
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+desktop_file() { echo "$1$2/share/applications/zunpeko.desktop"; }
+
+# The value of KEY in the [Desktop Entry] group (no localised keys).
+desktop_value() {
+  local file=$1 key=$2
+  sed -n '/^\[Desktop Entry\]/,/^\[/p' "$file" | sed -n "s/^$key=//p" | head -n 1
+}
+
+# The program of an Exec value: its first argument, quoted or not.
+exec_program() {
+  local value=$1
+  if [[ $value == \"* ]]; then
+    value=${value#\"}
+    echo "${value%%\"*}"
+  else
+    echo "${value%% *}"
+  fi
+}
+
+cmd_stage() {
+  local build=$1 root=$2 prefix=$3
+  rm -rf "$root"
+  DESTDIR=$root cmake --install "$build" --prefix "$prefix"
+}
+
+cmd_package() {
+  local build=$1 out=$2 root=$3
+  rm -rf "$out" "$root"
+  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out"
+  local debs=("$out"/*.deb)
+  ((${#debs[@]} == 1)) || fail "expected one .deb in $out, found: ${debs[*]}"
+  dpkg-deb -x "${debs[0]}" "$root"
+}
+
+cmd_depends() {
+  local out=$1
+  local info
+  info=$(dpkg-deb -I "$out"/*.deb)
+  echo "$info"
+  local depends
+  depends=$(sed -n 's/^ Depends: //p' <<<"$info")
+  [[ -n $depends ]] || fail "the package has no Depends"
+  # The fonts by hand; the libraries only appear when dpkg-shlibdeps ran.
+  local needed
+  for needed in fonts-ipafont-gothic fonts-ipafont-mincho libqt6widgets6 libqt6gui6 libqt6core6 \
+    libsdl2-mixer-2.0-0 libsdl2-2.0-0 libc6; do
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+  done
+  grep -q '^ Section: games$' <<<"$info" || fail "the package is not in section games"
+  grep -q '^ Maintainer: .*<.*@.*>' <<<"$info" || fail "the package names no maintainer address"
+  grep -q '^ Package: zunpeko$' <<<"$info" || fail "the package is not called zunpeko"
+}
+
+cmd_layout() {
+  local root=$1 prefix=$2
+  local desktop
+  desktop=$(desktop_file "$root" "$prefix")
+  [[ -f $desktop ]] || fail "no desktop entry at $desktop"
+  cat "$desktop"
+
+  local program dir icon
+  program=$(exec_program "$(desktop_value "$desktop" Exec)")
+  dir=$(desktop_value "$desktop" Path)
+  icon=$(desktop_value "$desktop" Icon)
+  [[ $program == /* ]] || fail "Exec does not name its program by an absolute path: $program"
+  [[ $program == "$prefix"/* ]] || fail "Exec names $program, outside the prefix $prefix"
+  [[ -f $root$program && -x $root$program ]] || fail "Exec's program $program is not installed executable"
+  [[ -d $root$dir ]] || fail "Path $dir is not installed"
+
+  local sound
+  for sound in "${sound_files[@]}"; do
+    [[ -s $root$dir/$sound ]] || fail "Path $dir does not hold $sound"
+  done
+
+  # The game opens the music a second time beside its own executable.
+  local game="$root$prefix/libexec/zunpeko/zunpeko"
+  [[ -x $game ]] || fail "the game itself is not at $game"
+  [[ -s $(dirname "$game")/d3l.mp3 ]] || fail "no music beside $game"
+
+  [[ $icon == zunpeko ]] || fail "Icon is '$icon', not the theme name zunpeko"
+  local size file
+  for size in "${icon_sizes[@]}"; do
+    file="$root$prefix/share/icons/hicolor/${size}x$size/apps/$icon.png"
+    [[ -f $file ]] || fail "no $size px icon at $file"
+    [[ $(identify -format '%wx%h' "$file") == "${size}x$size" ]] || fail "$file is not $size x $size"
+  done
+  local svg="$root$prefix/share/icons/hicolor/scalable/apps/$icon.svg"
+  [[ ! -e $svg ]] || grep -q '<svg' "$svg" || fail "$svg is not an SVG image"
+
+  local metainfo="$root$prefix/share/metainfo/org.example.zunpeko.metainfo.xml"
+  [[ -f $metainfo ]] || fail "no metainfo at $metainfo"
+  grep -q '<launchable type="desktop-id">zunpeko.desktop</launchable>' "$metainfo" ||
+    fail "the metainfo does not launch zunpeko.desktop"
+
+  # Nothing installed may point back into the build or the packaging stage.
+  local leaked
+  leaked=$(grep -rlI -e '_CPack_Packages' -e "$root" "$root" || true)
+  [[ -z $leaked ]] || fail "files name the staging folder: $leaked"
+}
+
+cmd_validate() {
+  local root=$1 prefix=$2
+  desktop-file-validate "$(desktop_file "$root" "$prefix")"
+  appstreamcli validate --no-net --pedantic "$root$prefix/share/metainfo/org.example.zunpeko.metainfo.xml"
+}
+
+# Starts COMMAND in DIR with the offscreen platform and says whether its
+# start-up got past the sound files: the music is open (the player keeps its
+# file open while it holds it) and, a second after the start, the program is
+# still running and has reported none of its start-up failures (it names the
+# file it could not open on stderr, "zunpeko: ..."). Waits up to ten seconds,
+# so a slow build is not mistaken for a good start. Leaves DIR/stderr.
+started_well() {
+  local dir=$1
+  shift
+  (cd "$dir" && exec env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+    XDG_DATA_HOME="$dir/data" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
+    "$@" >"$dir/stdout" 2>"$dir/stderr") &
+  local pid=$! tenths=0 verdict=
+  while [[ -z $verdict ]]; do
+    sleep 0.1
+    tenths=$((tenths + 1))
+    if grep -q '^zunpeko: ' "$dir/stderr" || ! kill -0 "$pid" 2>/dev/null; then
+      verdict=failed
+    elif ((tenths >= 10)) && find "/proc/$pid/fd" -lname '*/d3l.mp3' 2>/dev/null | grep -q .; then
+      verdict=started
+    elif ((tenths >= 100)); then
+      echo "after ten seconds the music is still not open" >>"$dir/stderr"
+      verdict=failed
+    fi
+  done
+  stop "$pid"
+  [[ $verdict == started ]]
+}
+
+# Ends a program the way a desktop session does, by force if it lingers.
+stop() {
+  local pid=$1 tenths=0
+  kill -TERM "$pid" 2>/dev/null || true
+  while kill -0 "$pid" 2>/dev/null && ((tenths++ < 50)); do
+    sleep 0.1
+  done
+  kill -KILL "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+cmd_launch() {
+  local root=$1 prefix=$2
+  local program
+  program=$root$(exec_program "$(desktop_value "$(desktop_file "$root" "$prefix")" Exec)")
+  work=$(mktemp -d) # global: the exit trap reads it
+  trap 'rm -rf "$work"' EXIT
+  mkdir -m 700 "$work/runtime"
+
+  # The check can see a failure: the game itself, started where there are
+  # no sound files, stops on the first one it cannot open.
+  ! started_well "$work" "$root$prefix/libexec/zunpeko/zunpeko" ||
+    fail "started without its sounds, the game reported nothing: the check below could not fail"
+  grep '^zunpeko: ' "$work/stderr"
+
+  if ! started_well "$work" "$program"; then
+    cat "$work/stderr" >&2
+    fail "$program, started from $work, did not keep running without errors"
+  fi
+  echo "$program ran from $work without a start-up error"
+}
+
+command=${1:?usage: install_checks.sh stage|package|depends|layout|validate|launch ...}
+shift
+case $command in
+  stage | package | depends | layout | validate | launch) "cmd_$command" "$@" ;;
+  *) fail "unknown command $command" ;;
+esac
