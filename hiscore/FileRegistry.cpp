@@ -72,20 +72,26 @@ std::optional<RegValue> FileRegistry::QueryValue(RegKey key, std::string_view na
 }
 
 bool FileRegistry::SetValue(RegKey key, std::string_view name, const RegValue& value) {
+    return SetValues(key, {{std::string(name), value}}) == 1;
+}
+
+std::size_t FileRegistry::SetValues(RegKey key, const NamedValues& values) {
     const auto opened = keys_.find(static_cast<std::uint32_t>(key));
     if (opened == keys_.end() || opened->second.access != RegAccess::kFull) {
-        return false;
+        return 0;
     }
     auto document = ReadyForWriting();
     if (!document) {
-        return false;
+        return 0;
     }
-    document->SetValue(opened->second.path, name, value);
+    for (const auto& [name, value] : values) {
+        document->SetValue(opened->second.path, name, value);
+    }
     if (!regfile::WriteFile(path_, *document)) {
-        return false;
+        return 0;
     }
     document_ = std::move(*document);
-    return true;
+    return values.size();
 }
 
 void FileRegistry::CloseKey(RegKey key) {

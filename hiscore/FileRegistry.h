@@ -38,6 +38,8 @@ class FileRegistry final : public Registry {
     std::optional<RegKey> CreateKey(std::string_view subkey) override;
     std::optional<RegValue> QueryValue(RegKey key, std::string_view name) override;
     bool SetValue(RegKey key, std::string_view name, const RegValue& value) override;
+    // All the values in one replacement of the file: all of them or none.
+    std::size_t SetValues(RegKey key, const NamedValues& values) override;
     void CloseKey(RegKey key) override;
 
   private:

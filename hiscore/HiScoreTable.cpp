@@ -158,11 +158,19 @@ void HiScoreTable::Show(std::string_view namePrefix) const {
 }
 
 void HiScoreTable::Save() const {
+    // The six values go to the store together, scores first, so that a crash
+    // during the save leaves the old table or the new one, never a mix.
+    Registry::NamedValues values;
     for (std::size_t rank = 0; rank < kRanks; ++rank) {
-        WriteScore(rank);
+        values.emplace_back(kScoreValues[rank],
+                            DwordValue(static_cast<std::uint32_t>(entries_[rank].score)));
     }
     for (std::size_t rank = 0; rank < kRanks; ++rank) {
-        WriteName(rank);
+        values.emplace_back(kNameValues[rank], StringValue(entries_[rank].name));
+    }
+    const std::size_t stored = key_ ? registry_.SetValues(*key_, values) : 0;
+    if (stored < values.size()) {
+        throw PlatformError(hiscore_texts::SetValueFailed(values[stored].first));
     }
 }
 

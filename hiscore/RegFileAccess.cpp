@@ -1,7 +1,9 @@
 #include "RegFileAccess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace zunpeko::regfile {
@@ -13,6 +15,24 @@ constexpr int kMaxKeptCopies = 1000;
 
 qint64 ReadLimit() {
     return static_cast<qint64>(RegDocument::kMaxBytes) + 1;
+}
+
+// QSaveFile writes beside the file under its name plus a dot and six random
+// letters or digits, then renames that over the file. A process killed between
+// the two leaves the temporary behind; the next successful write removes such
+// leftovers so they cannot pile up in the user's folder. Kept-aside copies
+// (".bak", ".bak1", ...) never match.
+void RemoveLeftoverTemporaries(const QString& path) {
+    const QFileInfo info(path);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1\\.(?!bak)[A-Za-z0-9]{6}$")
+            .arg(QRegularExpression::escape(info.fileName())));
+    QDir folder = info.dir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (leftover.match(name).hasMatch()) {
+            folder.remove(name);
+        }
+    }
 }
 
 }  // namespace
@@ -29,9 +49,12 @@ FileContents ReadFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {FileState::kUnreadable, std::nullopt};
     }
-    // Reading one byte past the limit tells a file that is too large without
-    // reading all of it.
-    const QByteArray bytes = file.read(ReadLimit());
+    // A file over the limit counts as unreadable without being read at all;
+    // asking for limit + 1 bytes of a small file would reserve the limit.
+    if (file.size() >= ReadLimit()) {
+        return {FileState::kUnparseable, std::nullopt};
+    }
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return {FileState::kUnreadable, std::nullopt};
     }
@@ -73,7 +96,11 @@ bool WriteFile(const QString& path, const RegDocument& document) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) {
+        return false;
+    }
+    RemoveLeftoverTemporaries(path);
+    return true;
 }
 
 }  // namespace zunpeko::regfile

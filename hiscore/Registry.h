@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "RegValue.h"
 
@@ -30,6 +33,19 @@ class Registry {
     // Sets one value; false if the key is not open with full access or the
     // change could not be stored.
     virtual bool SetValue(RegKey key, std::string_view name, const RegValue& value) = 0;
+
+    using NamedValues = std::vector<std::pair<std::string, RegValue>>;
+    // Sets several values in order and returns how many were stored before the
+    // first that could not be. A store that can do better stores all of them
+    // or none (so a crash never leaves half of them).
+    virtual std::size_t SetValues(RegKey key, const NamedValues& values) {
+        std::size_t stored = 0;
+        while (stored < values.size() &&
+               SetValue(key, values[stored].first, values[stored].second)) {
+            ++stored;
+        }
+        return stored;
+    }
     virtual void CloseKey(RegKey key) = 0;
 };
 

@@ -134,7 +134,8 @@ TEST_F(TickTraceTest, OnlyTheEnvironmentVariableTurnsTheTraceOn) {
     const auto traced = TracingPlatformFromEnvironment(platform);
     qunsetenv("ZUNPEKO_TRACE_TICKS");
     ASSERT_NE(traced, nullptr);
-    traced->Clock().MakeTimer(200, true)->SetEnabled(true);
+    const auto timer = traced->Clock().MakeTimer(200, true);  // the clock keeps no owner
+    timer->SetEnabled(true);
     EXPECT_TRUE(platform.clock.made.at(0)->Enabled());
     EXPECT_GT(QFile(path).size(), 0);
 }

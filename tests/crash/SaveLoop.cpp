@@ -3,7 +3,7 @@
 // Saves the hi-score table into the store file FILE through the program's own
 // store, over and over (SAVES times, or until killed when SAVES is 0 or
 // missing): the table named first, then the other, then the first again, each
-// save writing the six values in the order the game does. Prints "ready" once the key is open, so
+// save handing the six values to the store together, as the game does. Prints "ready" once the key is open, so
 // the crash-safety test can kill it at a chosen moment after that.
 #include <cstdio>
 #include <cstdlib>
@@ -17,21 +17,18 @@ namespace {
 using zunpeko::RegKey;
 using zunpeko::crash::SavedTable;
 
+// The six values in one call, as the game's save hands them to the store.
 bool Save(zunpeko::FileRegistry& registry, RegKey key, const SavedTable& table) {
+    zunpeko::Registry::NamedValues values;
     for (std::size_t rank = 0; rank < table.size(); ++rank) {
-        const auto score = static_cast<std::uint32_t>(table[rank].score);
-        if (!registry.SetValue(key, zunpeko::crash::kScoreValues[rank],
-                               zunpeko::DwordValue(score))) {
-            return false;
-        }
+        values.emplace_back(zunpeko::crash::kScoreValues[rank],
+                            zunpeko::DwordValue(static_cast<std::uint32_t>(table[rank].score)));
     }
     for (std::size_t rank = 0; rank < table.size(); ++rank) {
-        if (!registry.SetValue(key, zunpeko::crash::kNameValues[rank],
-                               zunpeko::StringValue(table[rank].name))) {
-            return false;
-        }
+        values.emplace_back(zunpeko::crash::kNameValues[rank],
+                            zunpeko::StringValue(table[rank].name));
     }
-    return true;
+    return registry.SetValues(key, values) == values.size();
 }
 
 }  // namespace
