@@ -75,6 +75,8 @@ SjisText SjisFromUtf8(std::string_view utf8) {
     return FromDisplay(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
-std::string Utf8FromSjis(std::string_view sjis) { return ToDisplay(sjis).toStdString(); }
+std::string Utf8FromSjis(std::string_view sjis) {
+    return ToDisplay(sjis).toStdString();
+}
 
 }  // namespace zunpeko

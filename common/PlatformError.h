@@ -11,13 +11,13 @@ namespace zunpeko {
 // windowing). It ends the handler it arises in; the event loop reports its
 // text in the program's error box and the program goes on.
 class PlatformError : public std::runtime_error {
-public:
+  public:
     explicit PlatformError(SjisText text) : std::runtime_error(text), text_(std::move(text)) {}
 
     // The message in code page 932, as the player will read it.
     const SjisText& Text() const noexcept { return text_; }
 
-private:
+  private:
     SjisText text_;
 };
 

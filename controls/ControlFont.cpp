@@ -20,6 +20,8 @@ ControlFont MakeFont(const QString& family, int pixelSize, const QColor& color, 
     return ControlFont{face, color};
 }
 
-ControlFont DefaultFont() { return MakeFont(kGothic, 12, colors::clWindowText); }
+ControlFont DefaultFont() {
+    return MakeFont(kGothic, 12, colors::clWindowText);
+}
 
 }  // namespace zunpeko

@@ -112,9 +112,13 @@ void TCustomLabel::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(rect(), kLineFlags | static_cast<int>(alignment_), ToDisplay(caption_));
 }
 
-void TCustomLabel::enterEvent(QEnterEvent* /*event*/) { MouseEnter(); }
+void TCustomLabel::enterEvent(QEnterEvent* /*event*/) {
+    MouseEnter();
+}
 
-void TCustomLabel::leaveEvent(QEvent* /*event*/) { MouseLeave(); }
+void TCustomLabel::leaveEvent(QEvent* /*event*/) {
+    MouseLeave();
+}
 
 void TCustomLabel::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();

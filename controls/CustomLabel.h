@@ -23,7 +23,7 @@ QSize LineExtent(const QFont& font, const QString& text);
 class TCustomLabel : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TCustomLabel(QWidget* parent = nullptr);
 
     const SjisText& Caption() const { return caption_; }
@@ -50,7 +50,7 @@ public:
     // The caption's size in the label's font: one line, tabs expanded.
     QSize TextExtent() const;
 
-protected:
+  protected:
     // The framework's notifications; a derived control replaces them and calls
     // these base versions where it wants the base behaviour.
     virtual void MouseEnter() {}
@@ -64,11 +64,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-signals:
+  signals:
     // The label's OnMouseDown event, raised by the base MouseDown.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
-private:
+  private:
     void AdjustToCaption();
 
     SjisText caption_;

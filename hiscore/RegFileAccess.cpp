@@ -24,9 +24,8 @@ qint64 ReadLimit() {
 // (".bak", ".bak1", ...) never match.
 void RemoveLeftoverTemporaries(const QString& path) {
     const QFileInfo info(path);
-    const QRegularExpression leftover(
-        QStringLiteral("^%1\\.(?!bak)[A-Za-z0-9]{6}$")
-            .arg(QRegularExpression::escape(info.fileName())));
+    const QRegularExpression leftover(QStringLiteral("^%1\\.(?!bak)[A-Za-z0-9]{6}$")
+                                          .arg(QRegularExpression::escape(info.fileName())));
     QDir folder = info.dir();
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
         if (leftover.match(name).hasMatch()) {

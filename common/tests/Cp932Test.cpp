@@ -32,7 +32,9 @@ TEST(Cp932, ShowsEveryByteValueWithoutLosingTheRest) {
 }
 
 TEST(Cp932, ReplacesCharactersItCannotHoldWithAFullWidthQuestionMark) {
-    EXPECT_EQ(FromDisplay(QStringLiteral("a😀b")), "a\x81\x48" "b");
+    EXPECT_EQ(FromDisplay(QStringLiteral("a😀b")),
+              "a\x81\x48"
+              "b");
     EXPECT_EQ(FromDisplay(QStringLiteral("é")), "\x81\x48");
     EXPECT_EQ(FromDisplay(QStringLiteral("?")), "?");
 }

@@ -3,8 +3,8 @@
 // Saves the hi-score table into the store file FILE through the program's own
 // store, over and over (SAVES times, or until killed when SAVES is 0 or
 // missing): the table named first, then the other, then the first again, each
-// save handing the six values to the store together, as the game does. Prints "ready" once the key is open, so
-// the crash-safety test can kill it at a chosen moment after that.
+// save handing the six values to the store together, as the game does. Prints "ready" once the key
+// is open, so the crash-safety test can kill it at a chosen moment after that.
 #include <cstdio>
 #include <cstdlib>
 #include <string>

@@ -40,7 +40,6 @@ RegValue ValueIn(const SavedTable& table, std::size_t slot) {
                     : StringValue(table[slot - 3].name);
 }
 
-
 std::string ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
