@@ -16,6 +16,14 @@ namespace {
 
 using GuiSoak = testing::ShownForm;
 
+// AddressSanitizer holds freed memory back in its quarantine, so the resident
+// set only says something about leaks in an ordinary build.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kResidentSetMeansSomething = false;
+#else
+constexpr bool kResidentSetMeansSomething = true;
+#endif
+
 // The resident set of this process in KiB, from the kernel's own account.
 long ResidentKiB() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -71,6 +79,9 @@ TEST_F(GuiSoak, PlaysFiftyGamesInARowWithoutGrowing) {
     EXPECT_EQ(form.findChildren<QTimer*>().size(), timersAtStart) << "a timer was leaked";
     const long residentAfterGame50 = ResidentKiB();
     ASSERT_GT(residentAfterGame5, 0);
+    if (!kResidentSetMeansSomething) {
+        return;
+    }
     EXPECT_LE(residentAfterGame50, residentAfterGame5 + kMarginKiB)
         << "resident memory after game 5: " << residentAfterGame5
         << " KiB, after game 50: " << residentAfterGame50 << " KiB";
