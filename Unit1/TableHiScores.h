@@ -24,13 +24,17 @@ class TableHiScores final : public FormHiScores, private HiScoreDisplay {
   public:
     TableHiScores(QWidget& window, const HiScoreLabels& labels);
 
-    void Load() override { table_.LoadHiScores(); }
-    void Record(std::int32_t score) override { table_.RecordGame(score); }
+    void Load() override;
+    void Record(std::int32_t score) override;
     void CancelPromptForClosing() override { prompt_.CancelForClosing(); }
 
   private:
     void ShowEntry(int rank, const SjisText& name, const SjisText& score) override;
+    template <typename StoreWork>
+    void ThenTellOfKeptCopy(StoreWork work);
+    void TellOfKeptCopy();
 
+    QWidget& window_;
     HiScoreLabels labels_;
     FileRegistry registry_{FileRegistry::DefaultFilePath()};
     DialogNamePrompt prompt_;

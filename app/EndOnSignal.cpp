@@ -1,5 +1,6 @@
 #include "EndOnSignal.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QApplication>
@@ -50,7 +51,16 @@ EndOnSignal::~EndOnSignal() {
     }
 }
 
+bool EndOnSignal::EndRequested() const {
+    if (endRequested_) {
+        return true;
+    }
+    pollfd waiting{wakeUp[1], POLLIN, 0};
+    return notifier_ != nullptr && ::poll(&waiting, 1, 0) > 0;
+}
+
 void EndOnSignal::CloseEverything() {
+    endRequested_ = true;
     char byte = 0;
     [[maybe_unused]] const ssize_t read = ::read(wakeUp[1], &byte, 1);
     // The boxes first: while a modal box is open the windows beneath it

@@ -22,10 +22,17 @@ class EndOnSignal final : public QObject {
     EndOnSignal(EndOnSignal&&) = delete;
     EndOnSignal& operator=(EndOnSignal&&) = delete;
 
+    // A signal came: it has closed the boxes, or is waiting for the event loop
+    // to do so. Start-up asks before showing the window, since a signal that
+    // closed a box shown while the window was being made must end the
+    // program there, not open the window.
+    bool EndRequested() const;
+
   private:
     void CloseEverything();
 
     QSocketNotifier* notifier_ = nullptr;
+    bool endRequested_ = false;
 };
 
 }  // namespace zunpeko

@@ -48,6 +48,9 @@ int main(int argc, char* argv[]) {
     } catch (const zunpeko::PlatformError& error) {
         return FailStartup(error);
     }
+    if (endOnSignal.EndRequested()) {
+        return 0;  // told to end while a box of the window's creation was open
+    }
     form1->show();
     return QApplication::exec();
 }

@@ -23,9 +23,4 @@ SjisText SjisFromUtf8(std::string_view utf8);
 // Code page 932 to UTF-8, for tools that print the program's texts.
 std::string Utf8FromSjis(std::string_view sjis);
 
-// True when byte b opens a two-byte code page 932 character.
-constexpr bool IsSjisLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
 }  // namespace zunpeko

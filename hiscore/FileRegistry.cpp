@@ -1,11 +1,14 @@
 #include "FileRegistry.h"
 
+#include "StoreLock.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <utility>
-
-#include "RegFileAccess.h"
+#include <vector>
 
 namespace zunpeko {
 namespace {
@@ -16,16 +19,53 @@ std::string FullPath(std::string_view subkey) {
     return std::string(kUserRoot) + std::string(subkey);
 }
 
+// A home folder worth keeping files in: an absolute path other than the root
+// of the file system (where a service account's "home" often points).
+bool IsUsableHome(const QString& home) {
+    return QDir::isAbsolutePath(home) && QDir::cleanPath(home) != QStringLiteral("/");
+}
+
+QString HomeFolder() {
+    const QString fromEnvironment = qEnvironmentVariable("HOME");
+    if (IsUsableHome(fromEnvironment)) {
+        return fromEnvironment;
+    }
+    const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr) {
+        const QString fromPasswd = QFile::decodeName(found->pw_dir);
+        if (IsUsableHome(fromPasswd)) {
+            return fromPasswd;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 FileRegistry::FileRegistry(QString filePath) : path_(std::move(filePath)) {}
 
+FileRegistry::~FileRegistry() = default;
+
 QString FileRegistry::DefaultFilePath() {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty()) {
-        return {};
+    // Qt takes a relative XDG_DATA_HOME as it stands and makes "/.local/share"
+    // of a missing HOME; the base directory rules ask for neither.
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(data)) {
+        const QString home = HomeFolder();
+        if (home.isEmpty()) {
+            return {};
+        }
+        data = home + QStringLiteral("/.local/share");
     }
-    return data + QStringLiteral("/zunpeko/user.reg");
+    return QDir::cleanPath(data) + QStringLiteral("/zunpeko/user.reg");
+}
+
+QString FileRegistry::TakeKeptCopy() {
+    return std::exchange(keptCopy_, QString());
 }
 
 std::optional<RegKey> FileRegistry::OpenKey(std::string_view subkey, RegAccess access) {
@@ -41,23 +81,24 @@ std::optional<RegKey> FileRegistry::OpenKey(std::string_view subkey, RegAccess a
         return std::nullopt;
     }
     document_ = std::move(*contents.document);
+    format_ = contents.format;
     return Remember(subkey, access);
 }
 
 std::optional<RegKey> FileRegistry::CreateKey(std::string_view subkey) {
-    if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath())) {
+    if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath()) || !Lock()) {
         return std::nullopt;
     }
     auto document = ReadyForWriting();
-    if (!document) {
-        return std::nullopt;
-    }
     const std::string path = FullPath(subkey);
-    if (!document->HasKey(path)) {
+    bool created = document.has_value();
+    if (created && !document->HasKey(path)) {
         document->AddKey(path);
-        if (!regfile::WriteFile(path_, *document)) {
-            return std::nullopt;
-        }
+        created = Write(*document);
+    }
+    Unlock();
+    if (!created) {
+        return std::nullopt;
     }
     document_ = std::move(*document);
     return Remember(subkey, RegAccess::kFull);
@@ -77,17 +118,18 @@ bool FileRegistry::SetValue(RegKey key, std::string_view name, const RegValue& v
 
 std::size_t FileRegistry::SetValues(RegKey key, const NamedValues& values) {
     const auto opened = keys_.find(static_cast<std::uint32_t>(key));
-    if (opened == keys_.end() || opened->second.access != RegAccess::kFull) {
+    if (opened == keys_.end() || opened->second.access != RegAccess::kFull || !Lock()) {
         return 0;
     }
     auto document = ReadyForWriting();
-    if (!document) {
-        return 0;
+    if (document) {
+        for (const auto& [name, value] : values) {
+            document->SetValue(opened->second.path, name, value);
+        }
     }
-    for (const auto& [name, value] : values) {
-        document->SetValue(opened->second.path, name, value);
-    }
-    if (!regfile::WriteFile(path_, *document)) {
+    const bool written = document && Write(*document);
+    Unlock();
+    if (!written) {
         return 0;
     }
     document_ = std::move(*document);
@@ -98,19 +140,79 @@ void FileRegistry::CloseKey(RegKey key) {
     keys_.erase(static_cast<std::uint32_t>(key));
 }
 
+Registry::Update FileRegistry::BeginUpdate(RegKey key) {
+    if (keys_.count(static_cast<std::uint32_t>(key)) == 0 || !Lock()) {
+        return Update::kRefused;
+    }
+    auto contents = regfile::ReadFile(path_);
+    if (contents.state != regfile::FileState::kParsed ||
+        contents.document->Text() == document_.Text()) {
+        return Update::kAsLastSeen;
+    }
+    document_ = std::move(*contents.document);
+    format_ = contents.format;
+    return Update::kChangedMeanwhile;
+}
+
+void FileRegistry::EndUpdate(RegKey key) {
+    if (keys_.count(static_cast<std::uint32_t>(key)) != 0) {
+        Unlock();
+    }
+}
+
+bool FileRegistry::KeepCopyAside(RegKey key) {
+    return keys_.count(static_cast<std::uint32_t>(key)) != 0 && KeepAsideNow();
+}
+
+bool FileRegistry::KeepAsideNow() {
+    const auto copy = regfile::KeepAside(path_);
+    if (copy && !copy->isEmpty()) {
+        keptCopy_ = *copy;
+    }
+    return copy.has_value();
+}
+
+// The lock is taken once however deeply updates and writes nest.
+bool FileRegistry::Lock() {
+    if (lockDepth_ == 0) {
+        lock_ = std::make_unique<StoreLock>(path_);
+        if (!lock_->Take()) {
+            lock_.reset();
+            return false;
+        }
+    }
+    ++lockDepth_;
+    return true;
+}
+
+void FileRegistry::Unlock() {
+    if (lockDepth_ > 0 && --lockDepth_ == 0) {
+        lock_.reset();
+    }
+}
+
+bool FileRegistry::Write(const RegDocument& document) {
+    // Under the lock no other copy is writing, so any temporary still there
+    // was left by a write that was killed.
+    regfile::RemoveLeftoverTemporaries(path_);
+    return regfile::WriteFile(path_, document, format_);
+}
+
 // The document a write should start from: the file as it is now, or, when
 // there is none or it is not an export file, what we last knew (a new export
 // at first) with the stranger copied aside. Nothing when the file may not be
-// replaced.
+// replaced, among them a link to a file that is not ours to overwrite.
 std::optional<RegDocument> FileRegistry::ReadyForWriting() {
     auto contents = regfile::ReadFile(path_);
     if (contents.state == regfile::FileState::kUnreadable || !regfile::IsWritable(path_)) {
         return std::nullopt;
     }
     if (contents.state == regfile::FileState::kParsed) {
+        format_ = contents.format;
         return std::move(contents.document);
     }
-    if (contents.state == regfile::FileState::kUnparseable && !regfile::KeepAside(path_)) {
+    if (contents.state == regfile::FileState::kUnparseable &&
+        (QFileInfo(path_).isSymLink() || !KeepAsideNow())) {
         return std::nullopt;
     }
     return document_;

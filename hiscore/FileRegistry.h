@@ -3,36 +3,51 @@
 #include <QString>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "RegDocument.h"
+#include "RegFileAccess.h"
 #include "Registry.h"
 
 namespace zunpeko {
 
-// The current user's registry kept in one export file (REGEDIT4, code page 932).
+class StoreLock;
+
+// The current user's registry kept in one export file (REGEDIT4 in code page
+// 932, or the registry editor's Unicode export, written back as it came).
 //
 // A key "opens" when the file exists, is an export file and holds the key;
 // full access also needs the file and its folder to be writable. Creating a
 // key makes the folder and the file when they are missing. Values are read
-// from the file as it was when the key was opened; each write reads the file
-// afresh, changes that one value and replaces the file as a whole, so changes
-// others made meanwhile are kept.
+// from the file as it was when the key was opened, or when an update began;
+// each write reads the file afresh, changes those values and replaces the
+// file as a whole, so changes others made meanwhile are kept. Every write
+// holds a lock file beside the store ("user.reg.lock"), so two copies of the
+// game never write at once.
 //
 // Nothing the file held is ever lost: a file that is not an export file (or
 // is too large to be one of ours) counts as holding no key, and is copied
 // aside ("user.reg.bak", "user.reg.bak1", ...) before the first write replaces
-// it; a folder, an unreadable file or a read-only file or folder in the way
-// makes the operations fail instead.
+// it; a link to such a file, a folder, an unreadable file or a read-only file
+// or folder in the way makes the writes fail instead.
 class FileRegistry final : public Registry {
   public:
     explicit FileRegistry(QString filePath);
+    ~FileRegistry() override;
+    FileRegistry(const FileRegistry&) = delete;
+    FileRegistry& operator=(const FileRegistry&) = delete;
 
-    // "<user data folder>/zunpeko/user.reg" (XDG_DATA_HOME, else ~/.local/share);
-    // empty when the system names no such folder.
+    // "<user data folder>/zunpeko/user.reg": $XDG_DATA_HOME when it is an
+    // absolute path, else ~/.local/share, with the home folder from $HOME or
+    // else the password database. Empty when there is no home to use.
     static QString DefaultFilePath();
 
     const QString& FilePath() const { return path_; }
+
+    // The copy kept aside since the last call, so the player can be told
+    // where the old file went; empty if none was made.
+    QString TakeKeptCopy();
 
     std::optional<RegKey> OpenKey(std::string_view subkey, RegAccess access) override;
     std::optional<RegKey> CreateKey(std::string_view subkey) override;
@@ -41,6 +56,9 @@ class FileRegistry final : public Registry {
     // All the values in one replacement of the file: all of them or none.
     std::size_t SetValues(RegKey key, const NamedValues& values) override;
     void CloseKey(RegKey key) override;
+    Update BeginUpdate(RegKey key) override;
+    void EndUpdate(RegKey key) override;
+    bool KeepCopyAside(RegKey key) override;
 
   private:
     struct OpenedKey {
@@ -48,13 +66,21 @@ class FileRegistry final : public Registry {
         RegAccess access;
     };
 
+    bool Lock();
+    void Unlock();
+    bool Write(const RegDocument& document);
+    bool KeepAsideNow();
     std::optional<RegDocument> ReadyForWriting();
     RegKey Remember(std::string_view subkey, RegAccess access);
 
     QString path_;
     RegDocument document_;  // the file as last read or written
+    regfile::FileFormat format_ = regfile::FileFormat::kCp932;
     std::map<std::uint32_t, OpenedKey> keys_;
     std::uint32_t nextHandle_ = 1;
+    std::unique_ptr<StoreLock> lock_;
+    int lockDepth_ = 0;
+    QString keptCopy_;
 };
 
 }  // namespace zunpeko

@@ -1,6 +1,9 @@
 #include "HiScoreTable.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "HiScoreTexts.h"
 #include "PlatformError.h"
@@ -23,14 +26,6 @@ SjisText CutName(std::string_view name) {
 // A REG_SZ's text ends at its first zero byte.
 SjisText NameFromData(const std::string& data) {
     return CutName(data.substr(0, data.find('\0')));
-}
-
-std::int32_t ScoreFromData(std::string_view data) {
-    std::uint32_t number = 0;
-    for (std::size_t i = data.size(); i-- > 0;) {
-        number = (number << 8U) | static_cast<unsigned char>(data[i]);
-    }
-    return static_cast<std::int32_t>(number);
 }
 
 }  // namespace
@@ -63,12 +58,18 @@ void HiScoreTable::LoadHiScores() {
 void HiScoreTable::LoadFromOpenKey() {
     // Names before scores; what is missing is filled in here only, not written.
     static constexpr Defaults kDefaults{{"zurizu", "vedizud", "pikuro"}, {300, 200, 100}};
+    bool allStored = true;
     for (std::size_t rank = 0; rank < kRanks; ++rank) {
-        entries_[rank].name = ReadName(rank).value_or(SjisText(kDefaults.names[rank]));
+        const auto name = ReadName(rank);
+        allStored = allStored && name;
+        entries_[rank].name = name.value_or(SjisText(kDefaults.names[rank]));
     }
     for (std::size_t rank = 0; rank < kRanks; ++rank) {
-        entries_[rank].score = ReadScore(rank).value_or(kDefaults.scores[rank]);
+        const auto score = ReadScore(rank);
+        allStored = allStored && score;
+        entries_[rank].score = score.value_or(kDefaults.scores[rank]);
     }
+    Synced(allStored ? std::optional(entries_) : std::nullopt);
 }
 
 void HiScoreTable::LoadOnFirstRun() {
@@ -94,6 +95,7 @@ void HiScoreTable::LoadOnFirstRun() {
             WriteName(rank);
         }
     }
+    Synced(entries_);
 }
 
 std::optional<SjisText> HiScoreTable::ReadName(std::size_t rank) const {
@@ -110,9 +112,10 @@ std::optional<std::int32_t> HiScoreTable::ReadScore(std::size_t rank) const {
         return std::nullopt;
     }
     if (value->data.size() > kScoreBytes) {
+        unreadValuesStored_ = true;
         throw PlatformError(hiscore_texts::GetValueFailed(kScoreValues[rank]));
     }
-    return ScoreFromData(value->data);
+    return static_cast<std::int32_t>(NumberFromLittleEndian(value->data));
 }
 
 void HiScoreTable::WriteScore(std::size_t rank) const {
@@ -157,7 +160,32 @@ void HiScoreTable::Show(std::string_view namePrefix) const {
     }
 }
 
-void HiScoreTable::Save() const {
+void HiScoreTable::Save() {
+    if (!key_) {
+        throw PlatformError(hiscore_texts::SetValueFailed(kScoreValues[0]));
+    }
+    const Registry::Update update = registry_.BeginUpdate(*key_);
+    if (update == Registry::Update::kRefused) {
+        throw PlatformError(hiscore_texts::SetValueFailed(kScoreValues[0]));
+    }
+    struct EndUpdate {
+        Registry& registry;
+        RegKey key;
+        ~EndUpdate() { registry.EndUpdate(key); }
+    } const endUpdate{registry_, *key_};
+
+    if (std::exchange(unreadValuesStored_, false) && !registry_.KeepCopyAside(*key_)) {
+        unreadValuesStored_ = true;
+        throw PlatformError(hiscore_texts::SetValueFailed(kScoreValues[0]));
+    }
+    if (update == Registry::Update::kChangedMeanwhile) {
+        TakeInGamesSavedElsewhere();
+    }
+    WriteAll();
+    Synced(entries_);
+}
+
+void HiScoreTable::WriteAll() const {
     // The six values go to the store together, scores first, so that a crash
     // during the save leaves the old table or the new one, never a mix.
     Registry::NamedValues values;
@@ -168,10 +196,55 @@ void HiScoreTable::Save() const {
     for (std::size_t rank = 0; rank < kRanks; ++rank) {
         values.emplace_back(kNameValues[rank], StringValue(entries_[rank].name));
     }
-    const std::size_t stored = key_ ? registry_.SetValues(*key_, values) : 0;
+    const std::size_t stored = registry_.SetValues(*key_, values);
     if (stored < values.size()) {
         throw PlatformError(hiscore_texts::SetValueFailed(values[stored].first));
     }
+}
+
+// The table the store holds, when all six values are there and readable.
+std::optional<HiScoreTable::Ranking> HiScoreTable::StoredEntries() const {
+    Ranking stored;
+    for (std::size_t rank = 0; rank < kRanks; ++rank) {
+        const auto name = registry_.QueryValue(*key_, kNameValues[rank]);
+        const auto score = registry_.QueryValue(*key_, kScoreValues[rank]);
+        if (!name || name->type != kRegSz || !score || score->type != kRegDword ||
+            score->data.size() > kScoreBytes) {
+            return std::nullopt;
+        }
+        stored[rank] = {NameFromData(name->data),
+                        static_cast<std::int32_t>(NumberFromLittleEndian(score->data))};
+    }
+    return stored;
+}
+
+// Another copy of the game saved while this one ran: the stored entries and
+// this copy's own new ones (those it did not have at the last agreement)
+// compete for the three places, the stored ones first among equals.
+void HiScoreTable::TakeInGamesSavedElsewhere() {
+    const auto stored = StoredEntries();
+    if (!stored || stored == storedAtSync_) {
+        return;
+    }
+    std::vector<HiScoreEntry> candidates(stored->begin(), stored->end());
+    std::vector<HiScoreEntry> known(tableAtSync_.begin(), tableAtSync_.end());
+    for (const HiScoreEntry& entry : entries_) {
+        const auto same = std::find(known.begin(), known.end(), entry);
+        if (same != known.end()) {
+            known.erase(same);
+        } else {
+            candidates.push_back(entry);
+        }
+    }
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const HiScoreEntry& a, const HiScoreEntry& b) { return a.score > b.score; });
+    std::copy_n(candidates.begin(), kRanks, entries_.begin());
+    Show(" ");
+}
+
+void HiScoreTable::Synced(std::optional<Ranking> stored) {
+    storedAtSync_ = std::move(stored);
+    tableAtSync_ = entries_;
 }
 
 }  // namespace zunpeko

@@ -43,13 +43,16 @@ class HiScoreTable {
     void LoadHiScores();
 
     // Enters the score if it beats one of the three (asking for the holder's
-    // name), shows the table and writes all six values back.
+    // name), shows the table and writes all six values back. Where another
+    // copy of the game has saved its own games meanwhile, the best three of
+    // both tables are written (a tie keeps the stored entry first), and shown.
     void RecordGame(std::int32_t score);
 
     // Rank 1 first.
     const std::array<HiScoreEntry, kRanks>& Entries() const { return entries_; }
 
   private:
+    using Ranking = std::array<HiScoreEntry, kRanks>;
     struct Defaults {
         std::array<std::string_view, kRanks> names;
         std::array<std::int32_t, kRanks> scores;
@@ -63,13 +66,25 @@ class HiScoreTable {
     void WriteScore(std::size_t rank) const;
     void InsertAt(std::size_t rank, std::int32_t score);
     void Show(std::string_view namePrefix) const;
-    void Save() const;
+    void Save();
+    void WriteAll() const;
+    std::optional<Ranking> StoredEntries() const;
+    void TakeInGamesSavedElsewhere();
+    void Synced(std::optional<Ranking> stored);
 
     Registry& registry_;
     NamePrompt& prompt_;
     HiScoreDisplay& display_;
     std::optional<RegKey> key_;
-    std::array<HiScoreEntry, kRanks> entries_{};
+    Ranking entries_{};
+    // The table as the store held it and as this program held it when they
+    // last agreed (at load, and after each save), to tell another copy's
+    // games from this one's.
+    std::optional<Ranking> storedAtSync_;
+    Ranking tableAtSync_{};
+    // Loading stopped at a value it could not read, so the first save would
+    // write over values the player never saw: the store keeps a copy first.
+    mutable bool unreadValuesStored_ = false;
 };
 
 }  // namespace zunpeko

@@ -9,6 +9,7 @@ namespace zunpeko {
 namespace {
 
 constexpr std::string_view kHeader = "REGEDIT4";
+constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kLf = "\n";
 
@@ -48,18 +49,65 @@ bool EndsWithBlankLine(std::string_view text) {
 RegDocument::RegDocument()
     : text_(std::string(kHeader) + std::string(kCrLf) + std::string(kCrLf)), lineBreak_(kCrLf) {}
 
-RegDocument::RegDocument(std::string text)
-    : text_(std::move(text)), lineBreak_(LineBreakOf(text_)) {}
+RegDocument::RegDocument(std::string text, const RegUnicode* unicode)
+    : text_(std::move(text)),
+      lineBreak_(LineBreakOf(text_)),
+      unicode_(unicode),
+      unicodeRegistry_(regsyntax::TrimRight(FirstLine(text_)) == kUnicodeHeader) {}
 
-std::optional<RegDocument> RegDocument::Parse(std::string_view text) {
-    if (text.size() > kMaxBytes || regsyntax::TrimRight(FirstLine(text)) != kHeader) {
+std::optional<RegDocument> RegDocument::Parse(std::string_view text, const RegUnicode* unicode) {
+    const std::string_view header = regsyntax::TrimRight(FirstLine(text));
+    if (text.size() > kMaxBytes || (header != kHeader && header != kUnicodeHeader)) {
         return std::nullopt;
     }
-    return RegDocument(std::string(text));
+    return RegDocument(std::string(text), unicode);
+}
+
+regsyntax::StringBytes RegDocument::StringEncoding() const {
+    return unicode_ != nullptr ? regsyntax::StringBytes::kUtf8 : regsyntax::StringBytes::kCp932;
+}
+
+// A string value as the file spells it, in code page 932: quoted strings are
+// in the file's own encoding, hex strings in the registry's (UTF-16 in a
+// version 5.00 file, code page 932 in a REGEDIT4 one).
+RegValue RegDocument::ToCp932(RegValue value, bool quoted) const {
+    if (value.type != kRegSz || unicode_ == nullptr) {
+        return value;
+    }
+    if (quoted) {
+        const std::string_view text(value.data.data(), value.data.size() - 1);
+        return StringValue(unicode_->Cp932FromUtf8(text));
+    }
+    if (unicodeRegistry_) {
+        value.data = unicode_->Cp932FromUtf16(value.data);
+    }
+    return value;
+}
+
+// The lines for a value given in code page 932, spelled as the file spells it.
+std::vector<std::string> RegDocument::FormatLines(std::string_view name,
+                                                  const RegValue& value) const {
+    if (value.type != kRegSz || unicode_ == nullptr) {
+        return regsyntax::FormatValueLines(name, value, StringEncoding());
+    }
+    // Only the text converts; the terminating zero stays one character.
+    const std::string_view data(value.data);
+    const bool terminated = !data.empty() && data.back() == '\0';
+    const std::string_view text = terminated ? data.substr(0, data.size() - 1) : data;
+    const RegValue quotable{kRegSz, unicode_->Utf8FromCp932(text) + std::string(terminated, '\0')};
+    auto lines = regsyntax::FormatValueLines(name, quotable, StringEncoding());
+    if (lines.size() == 1 && lines.front().back() == '"') {
+        return lines;
+    }
+    const RegValue hex = unicodeRegistry_
+                             ? RegValue{kRegSz, unicode_->Utf16FromCp932(text) +
+                                                    std::string(terminated ? 2 : 0, '\0')}
+                             : value;
+    return regsyntax::FormatValueLines(name, hex, StringEncoding());
 }
 
 bool RegDocument::HasKey(std::string_view path) const {
-    RegScanner scanner(text_);
+    RegScanner scanner(text_, StringEncoding());
     RegItem item;
     while (scanner.Next(item)) {
         if (item.kind == RegItem::Kind::kSection && IsKeyOrBelow(item.key, path)) {
@@ -70,7 +118,7 @@ bool RegDocument::HasKey(std::string_view path) const {
 }
 
 bool RegDocument::HasSection(std::string_view path) const {
-    RegScanner scanner(text_);
+    RegScanner scanner(text_, StringEncoding());
     RegItem item;
     while (scanner.Next(item)) {
         if (item.kind == RegItem::Kind::kSection && regsyntax::EqualsIgnoringCase(item.key, path)) {
@@ -101,12 +149,12 @@ void RegDocument::AppendSection(std::string_view path) {
 
 std::optional<RegValue> RegDocument::FindValue(std::string_view path, std::string_view name) const {
     std::optional<RegValue> found;
-    RegScanner scanner(text_);
+    RegScanner scanner(text_, StringEncoding());
     RegItem item;
     while (scanner.Next(item)) {
         if (item.kind == RegItem::Kind::kValue && regsyntax::EqualsIgnoringCase(item.key, path) &&
             regsyntax::EqualsIgnoringCase(item.name, name)) {
-            found = std::move(item.value);
+            found = ToCp932(std::move(item.value), item.quoted);
         }
     }
     return found;
@@ -118,7 +166,7 @@ void RegDocument::SetValue(std::string_view path, std::string_view name, const R
         insertAt;               // after the last non-blank entry of the key's last section
     bool afterOpenEnd = false;  // that entry is a value waiting for a continuation line
     bool inKey = false;
-    RegScanner scanner(text_);
+    RegScanner scanner(text_, StringEncoding());
     RegItem item;
     while (scanner.Next(item)) {
         if (item.kind == RegItem::Kind::kSection || item.kind == RegItem::Kind::kDeletedSection) {
@@ -169,7 +217,7 @@ std::string RegDocument::JoinLines(const std::string& firstBreak, std::string_vi
                                    const RegValue& value) const {
     std::string joined = firstBreak;
     bool first = true;
-    for (const std::string& line : regsyntax::FormatValueLines(name, value)) {
+    for (const std::string& line : FormatLines(name, value)) {
         if (!first) {
             joined += lineBreak_;
         }

@@ -4,13 +4,30 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "RegSyntax.h"
 #include "RegValue.h"
 
 namespace zunpeko {
 
-// A registry export file in the registry editor's text form (REGEDIT4), held
-// as its own bytes. Lines the program does not understand, other keys and
+// Converts string values between code page 932, as the program reads and
+// writes them, and the Unicode forms a registry file may spell them in.
+class RegUnicode {
+  public:
+    virtual ~RegUnicode() = default;
+    virtual std::string Cp932FromUtf8(std::string_view utf8) const = 0;
+    virtual std::string Utf8FromCp932(std::string_view cp932) const = 0;
+    virtual std::string Cp932FromUtf16(std::string_view utf16le) const = 0;
+    virtual std::string Utf16FromCp932(std::string_view cp932) const = 0;
+};
+
+// A registry export file in the registry editor's text form, held as its own
+// bytes: REGEDIT4 in code page 932, or a file in Unicode ("Windows Registry
+// Editor Version 5.00" in UTF-16, or either header in UTF-8) held as UTF-8,
+// whose string values are converted to and from code page 932 as they are
+// read and set, so the caller always sees them as the registry's ANSI
+// functions would. Lines the program does not understand, other keys and
 // other values stay byte for byte as they were; setting a value rewrites that
 // value's lines and nothing else. New lines use the line break the file
 // already uses (that of its first line), CRLF in a new file.
@@ -27,8 +44,11 @@ class RegDocument {
     RegDocument();
 
     // The text as a document, or nothing when it is not an export file (its
-    // first line is not "REGEDIT4") or is larger than kMaxBytes.
-    static std::optional<RegDocument> Parse(std::string_view text);
+    // first line is not "REGEDIT4" or "Windows Registry Editor Version 5.00")
+    // or is larger than kMaxBytes. With `unicode`, the text is UTF-8 and its
+    // strings convert through it; the converter must outlive the document.
+    static std::optional<RegDocument> Parse(std::string_view text,
+                                            const RegUnicode* unicode = nullptr);
 
     // The file's bytes as they should be written.
     const std::string& Text() const { return text_; }
@@ -47,7 +67,11 @@ class RegDocument {
     void SetValue(std::string_view path, std::string_view name, const RegValue& value);
 
   private:
-    explicit RegDocument(std::string text);
+    RegDocument(std::string text, const RegUnicode* unicode);
+
+    regsyntax::StringBytes StringEncoding() const;
+    RegValue ToCp932(RegValue value, bool quoted) const;
+    std::vector<std::string> FormatLines(std::string_view name, const RegValue& value) const;
 
     bool HasSection(std::string_view path) const;
     void AppendSection(std::string_view path);
@@ -56,6 +80,8 @@ class RegDocument {
 
     std::string text_;
     std::string lineBreak_;
+    const RegUnicode* unicode_ = nullptr;  // none: code page 932 throughout
+    bool unicodeRegistry_ = false;         // version 5.00: hex strings are UTF-16
 };
 
 }  // namespace zunpeko

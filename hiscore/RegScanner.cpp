@@ -47,7 +47,7 @@ std::string_view RegScanner::Content(const Line& line) const {
 }
 
 bool RegScanner::ReadValue(const Line& first, RegItem& item) const {
-    auto start = regsyntax::SplitValueLine(Content(first));
+    auto start = regsyntax::SplitValueLine(Content(first), encoding_);
     if (!start) {
         return false;
     }
@@ -66,8 +66,9 @@ bool RegScanner::ReadValue(const Line& first, RegItem& item) const {
         }
         item.value = reader.Value();
         item.openEnded = reader.WantsMore();
-    } else if (auto value = regsyntax::ParseInlineData(start->data)) {
+    } else if (auto value = regsyntax::ParseInlineData(start->data, encoding_)) {
         item.value = std::move(*value);
+        item.quoted = item.value.type == kRegSz;
     } else {
         return false;
     }

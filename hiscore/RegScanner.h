@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "RegSyntax.h"
 #include "RegValue.h"
 
 namespace zunpeko {
@@ -19,6 +20,7 @@ struct RegItem {
     std::size_t end = 0;     // just past its last line break, or the end of the text
     bool blank = false;      // a kOther line of white space only
     bool openEnded = false;  // a kValue whose last line asks for a continuation the text lacks
+    bool quoted = false;     // a kValue written as a quoted string
     std::string_view key;    // kSection: its path; kValue: the path of its section
     std::string name;        // kValue
     RegValue value;          // kValue
@@ -29,7 +31,8 @@ struct RegItem {
 // formed; anything else comes out as a kOther line, to be kept as it is.
 class RegScanner {
   public:
-    explicit RegScanner(std::string_view text) : text_(text) {}
+    RegScanner(std::string_view text, regsyntax::StringBytes encoding)
+        : text_(text), encoding_(encoding) {}
 
     // The next entry, or false at the end of the text.
     bool Next(RegItem& item);
@@ -46,6 +49,7 @@ class RegScanner {
     bool ReadValue(const Line& first, RegItem& item) const;
 
     std::string_view text_;
+    regsyntax::StringBytes encoding_;
     std::size_t pos_ = 0;
     std::optional<std::string_view> section_;  // none before the first header or after "[-...]"
 };

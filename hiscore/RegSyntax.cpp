@@ -1,5 +1,7 @@
 #include "RegSyntax.h"
 
+#include "SjisText.h"
+
 namespace zunpeko::regsyntax {
 namespace {
 
@@ -62,11 +64,39 @@ std::string HexDigits(std::uint32_t number, std::size_t minWidth) {
     return out;
 }
 
+// How one attempt at reading a quoted string takes its bytes.
+enum class QuotedReading {
+    kByCharacter,  // a lead byte takes its trail byte with it, whatever that is
+    kByByte,       // every "\\" escapes the byte after it
+};
+
+// The readings to try, best first. Code page 932 text is read character by
+// character, the way the registry editor writes it; files this program wrote
+// before it did the same escaped every byte alike, and are read that way when
+// the first reading fails.
+std::vector<QuotedReading> ReadingsFor(StringBytes bytes) {
+    if (bytes == StringBytes::kCp932) {
+        return {QuotedReading::kByCharacter, QuotedReading::kByByte};
+    }
+    return {QuotedReading::kByByte};
+}
+
+bool OpensPair(std::string_view text, std::size_t i) {
+    return IsSjisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() &&
+           IsSjisTrailByte(static_cast<unsigned char>(text[i + 1]));
+}
+
 // A quoted string starting at text[pos] == '"'; pos ends just past its closing quote.
-std::optional<std::string> ReadQuoted(std::string_view text, std::size_t& pos) {
+std::optional<std::string> ReadQuoted(std::string_view text, std::size_t& pos,
+                                      QuotedReading reading) {
     std::string out;
     for (std::size_t i = pos + 1; i < text.size(); ++i) {
         const char c = text[i];
+        if (reading == QuotedReading::kByCharacter && OpensPair(text, i)) {
+            out.push_back(c);
+            out.push_back(text[++i]);
+            continue;
+        }
         if (c == '"') {
             pos = i + 1;
             return out;
@@ -82,41 +112,48 @@ std::optional<std::string> ReadQuoted(std::string_view text, std::size_t& pos) {
     return std::nullopt;
 }
 
-std::string Quote(std::string_view bytes) {
+// Only a one-byte backslash or quote is escaped: in code page 932 the second
+// byte of a character may be 0x5C and stays as it is.
+std::string Quote(std::string_view bytes, StringBytes encoding) {
     std::string out = "\"";
-    for (const char c : bytes) {
-        if (c == '\\' || c == '"') {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (encoding == StringBytes::kCp932 && OpensPair(bytes, i)) {
+            out += bytes.substr(i, 2);
+            ++i;
+            continue;
+        }
+        if (bytes[i] == '\\' || bytes[i] == '"') {
             out.push_back('\\');
         }
-        out.push_back(c);
+        out.push_back(bytes[i]);
     }
     out.push_back('"');
     return out;
 }
 
-std::string ValueNamePart(std::string_view name) {
-    return name.empty() ? std::string("@=") : Quote(name) + "=";
-}
-
-std::uint32_t LittleEndianNumber(std::string_view fourBytes) {
-    std::uint32_t number = 0;
-    for (std::size_t i = fourBytes.size(); i-- > 0;) {
-        number = (number << 8U) | static_cast<unsigned char>(fourBytes[i]);
-    }
-    return number;
+std::string ValueNamePart(std::string_view name, StringBytes encoding) {
+    return name.empty() ? std::string("@=") : Quote(name, encoding) + "=";
 }
 
 // REG_SZ data the quoted form holds exactly: one terminating zero and nothing
-// before it that a line or the registry editor would mangle.
-bool FitsQuotedForm(std::string_view data) {
+// before it that a line or the registry editor would mangle. In code page 932
+// that includes a lead byte without its trail byte (a name cut short can end
+// in one), which the editor would join with whatever follows it.
+bool FitsQuotedForm(std::string_view data, StringBytes encoding) {
     if (data.empty() || data.back() != '\0') {
         return false;
     }
     data.remove_suffix(1);
-    for (const char c : data) {
-        const auto b = static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const auto b = static_cast<unsigned char>(data[i]);
         if (b < 0x20 || b == 0x7F) {
             return false;
+        }
+        if (encoding == StringBytes::kCp932 && IsSjisLeadByte(b)) {
+            if (!OpensPair(data, i)) {
+                return false;
+            }
+            ++i;
         }
     }
     return true;
@@ -142,6 +179,15 @@ std::vector<std::string> HexLines(std::string_view head, const RegValue& value) 
     }
     lines.push_back(line);
     return lines;
+}
+
+std::optional<ValueLineStart> DataAfterName(std::string_view line, std::size_t pos,
+                                            std::string name) {
+    const std::string_view rest = TrimLeft(line.substr(pos));
+    if (rest.empty() || rest.front() != '=') {
+        return std::nullopt;
+    }
+    return ValueLineStart{std::move(name), TrimLeft(rest.substr(1))};
 }
 
 }  // namespace
@@ -189,41 +235,41 @@ std::string FormatSectionHeader(std::string_view path) {
     return "[" + std::string(path) + "]";
 }
 
-std::optional<ValueLineStart> SplitValueLine(std::string_view line) {
-    ValueLineStart start;
-    std::size_t pos = 0;
+std::optional<ValueLineStart> SplitValueLine(std::string_view line, StringBytes encoding) {
     if (!line.empty() && line.front() == '@') {
-        pos = 1;
-    } else if (!line.empty() && line.front() == '"') {
-        auto name = ReadQuoted(line, pos);
+        return DataAfterName(line, 1, {});
+    }
+    if (line.empty() || line.front() != '"') {
+        return std::nullopt;
+    }
+    for (const QuotedReading reading : ReadingsFor(encoding)) {
+        std::size_t pos = 0;
+        auto name = ReadQuoted(line, pos, reading);
         if (!name) {
-            return std::nullopt;
+            continue;
         }
-        start.name = std::move(*name);
-    } else {
-        return std::nullopt;
+        if (auto start = DataAfterName(line, pos, std::move(*name))) {
+            return start;
+        }
     }
-    const std::string_view rest = TrimLeft(line.substr(pos));
-    if (rest.empty() || rest.front() != '=') {
-        return std::nullopt;
-    }
-    start.data = TrimLeft(rest.substr(1));
-    return start;
+    return std::nullopt;
 }
 
 bool IsHexData(std::string_view data) {
     return StartsWithIgnoringCase(data, "hex");
 }
 
-std::optional<RegValue> ParseInlineData(std::string_view data) {
+std::optional<RegValue> ParseInlineData(std::string_view data, StringBytes encoding) {
     data = TrimRight(data);
     if (!data.empty() && data.front() == '"') {
-        std::size_t pos = 0;
-        auto text = ReadQuoted(data, pos);
-        if (!text || pos != data.size()) {
-            return std::nullopt;
+        for (const QuotedReading reading : ReadingsFor(encoding)) {
+            std::size_t pos = 0;
+            auto text = ReadQuoted(data, pos, reading);
+            if (text && pos == data.size()) {
+                return StringValue(*text);
+            }
         }
-        return StringValue(*text);
+        return std::nullopt;
     }
     if (StartsWithIgnoringCase(data, "dword:")) {
         if (auto number = ParseHexNumber(data.substr(6), kMaxHexDigitsOfNumber)) {
@@ -288,13 +334,15 @@ bool HexDataReader::ReadBytes(std::string_view fragment) {
     }
 }
 
-std::vector<std::string> FormatValueLines(std::string_view name, const RegValue& value) {
-    const std::string head = ValueNamePart(name);
+std::vector<std::string> FormatValueLines(std::string_view name, const RegValue& value,
+                                          StringBytes encoding) {
+    const std::string head = ValueNamePart(name, encoding);
     if (value.type == kRegDword && value.data.size() == 4) {
-        return {head + "dword:" + HexDigits(LittleEndianNumber(value.data), 8)};
+        return {head + "dword:" + HexDigits(NumberFromLittleEndian(value.data), 8)};
     }
-    if (value.type == kRegSz && FitsQuotedForm(value.data)) {
-        return {head + Quote(std::string_view(value.data).substr(0, value.data.size() - 1))};
+    if (value.type == kRegSz && FitsQuotedForm(value.data, encoding)) {
+        return {head +
+                Quote(std::string_view(value.data).substr(0, value.data.size() - 1), encoding)};
     }
     return HexLines(head, value);
 }

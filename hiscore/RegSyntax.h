@@ -7,11 +7,19 @@
 
 #include "RegValue.h"
 
-// The line syntax of a registry export file (REGEDIT4), one line at a time.
-// Strings are handled byte by byte: a backslash or a quote is escaped wherever
-// it stands, also as the second byte of a two-byte character, so any bytes at
-// all read back exactly as they were written.
+// The line syntax of a registry export file (REGEDIT4 and its Unicode
+// successor), one line at a time.
 namespace zunpeko::regsyntax {
+
+// How the bytes of a file's quoted strings make up characters.
+enum class StringBytes {
+    // Code page 932, character by character as the registry editor writes it:
+    // only a one-byte backslash or quote is escaped, never the second byte
+    // of a two-byte character (0x5C in "表").
+    kCp932,
+    // UTF-8, byte by byte: no byte of a longer character is a backslash or quote.
+    kUtf8,
+};
 
 // Spaces and tabs (and a stray carriage return at the right end).
 std::string_view TrimLeft(std::string_view text);
@@ -35,13 +43,13 @@ struct ValueLineStart {
     std::string name;
     std::string_view data;
 };
-std::optional<ValueLineStart> SplitValueLine(std::string_view line);
+std::optional<ValueLineStart> SplitValueLine(std::string_view line, StringBytes encoding);
 
 // True when the data is in hex form, the one form that may go on over lines.
 bool IsHexData(std::string_view data);
 
 // Data in the one-line forms: a quoted string (REG_SZ) or dword:xxxxxxxx.
-std::optional<RegValue> ParseInlineData(std::string_view data);
+std::optional<RegValue> ParseInlineData(std::string_view data, StringBytes encoding);
 
 // Reads hex data ("hex:..." or "hex(N):...") line by line, so a long run of
 // continuation lines that turns out to be broken costs no more than reading it.
@@ -64,7 +72,8 @@ class HexDataReader {
 
 // The physical lines that write a value the way the registry editor does:
 // dword: for four-byte REG_DWORD data, a quoted string for REG_SZ data that
-// is one zero-terminated run of printable bytes, hex otherwise.
-std::vector<std::string> FormatValueLines(std::string_view name, const RegValue& value);
+// is one zero-terminated run of printable characters, hex otherwise.
+std::vector<std::string> FormatValueLines(std::string_view name, const RegValue& value,
+                                          StringBytes encoding);
 
 }  // namespace zunpeko::regsyntax

@@ -32,6 +32,16 @@ inline RegValue DwordValue(std::uint32_t number) {
     return RegValue{kRegDword, data};
 }
 
+// The number that little-endian data spells, as the registry reads a
+// REG_DWORD: its first byte is the least significant.
+inline std::uint32_t NumberFromLittleEndian(std::string_view data) {
+    std::uint32_t number = 0;
+    for (std::size_t i = data.size(); i-- > 0;) {
+        number = (number << 8U) | static_cast<unsigned char>(data[i]);
+    }
+    return number;
+}
+
 // A REG_SZ holding text, with the terminating zero byte the registry keeps.
 inline RegValue StringValue(std::string_view text) {
     std::string data(text);

@@ -47,6 +47,22 @@ class Registry {
         return stored;
     }
     virtual void CloseKey(RegKey key) = 0;
+
+    // Starts rewriting the key from what it holds: until EndUpdate, no other
+    // copy of the program writes to the same store, and QueryValue sees the
+    // store as it is now rather than as it was when the key was opened. A
+    // store only one program uses needs neither.
+    enum class Update {
+        kRefused,           // the store cannot be held: write nothing
+        kAsLastSeen,        // nobody changed the store since this program last read or wrote it
+        kChangedMeanwhile,  // somebody did
+    };
+    virtual Update BeginUpdate(RegKey /*key*/) { return Update::kAsLastSeen; }
+    virtual void EndUpdate(RegKey /*key*/) {}
+
+    // Keeps a copy of everything the key's store holds now, before values that
+    // could not be read are written over. False if no copy could be made.
+    virtual bool KeepCopyAside(RegKey /*key*/) { return true; }
 };
 
 }  // namespace zunpeko

@@ -144,11 +144,11 @@ TEST(HiScoreStore, SaveReplacesTheFileOnceAndSweepsAwayTemporariesLeftByAKill) {
     ASSERT_EQ(session.Load(), "");
     // What a save interrupted between writing and renaming leaves behind, and
     // two kept-aside copies that must stay.
-    for (const char* name : {".Ab12Cd", ".bak", ".bak123"}) {
+    for (const char* name : {".zunpeko-save-ab12cd", ".bak", ".bak123"}) {
         Write(scratch.Store(name), "left");
     }
     ASSERT_EQ(session.Record(250), "");
-    EXPECT_FALSE(QFile::exists(scratch.Store(".Ab12Cd")));
+    EXPECT_FALSE(QFile::exists(scratch.Store(".zunpeko-save-ab12cd")));
     EXPECT_EQ(Read(scratch.Store(".bak")), "left");
     EXPECT_EQ(Read(scratch.Store(".bak123")), "left");
     EXPECT_NE(Read(scratch.Store()).find("\"HSC2\"=dword:000000fa"), std::string::npos);

@@ -15,7 +15,7 @@ std::optional<RegValue> ReadLine(const std::string& line) {
 }
 
 std::string FormatOne(std::string_view name, const RegValue& value) {
-    const auto lines = regsyntax::FormatValueLines(name, value);
+    const auto lines = regsyntax::FormatValueLines(name, value, regsyntax::StringBytes::kCp932);
     return lines.size() == 1 ? lines.front() : "(several lines)";
 }
 
@@ -35,8 +35,11 @@ TEST(RegSyntax, ReadsEveryDataFormAndLeavesMalformedLinesUnread) {
 TEST(RegSyntax, WritesEachValueInAFormThatHoldsItExactly) {
     EXPECT_EQ(FormatOne("HSC3", DwordValue(0xFFFFFFFBU)), "\"HSC3\"=dword:fffffffb");
     EXPECT_EQ(FormatOne("", DwordValue(300)), "@=dword:0000012c");
-    // "ソ" is 0x83 0x5C: its second byte is a backslash and is escaped like any other.
-    EXPECT_EQ(FormatOne("S", StringValue("\"\x83\x5c")), "\"S\"=\"\\\"\x83\\\\\"");
+    // "ソ" is 0x83 0x5C: only a backslash of its own is escaped, never a
+    // character's second byte, as the registry editor writes it.
+    EXPECT_EQ(FormatOne("S", StringValue("\"\x83\x5c\\")), "\"S\"=\"\\\"\x83\x5c\\\\\"");
+    // A lead byte with no trail byte would take the closing quote with it.
+    EXPECT_EQ(FormatOne("S", StringValue("a\x83")), "\"S\"=hex(1):61,83,00");
     EXPECT_EQ(FormatOne("S", StringValue("a\tb\x7f")), "\"S\"=hex(1):61,09,62,7f,00");
     EXPECT_EQ(FormatOne("S", RegValue{kRegSz, "ab"}), "\"S\"=hex(1):61,62");  // unterminated
     EXPECT_EQ(FormatOne("S", RegValue{kRegDword, "\1\2\3\4\5"}), "\"S\"=hex(4):01,02,03,04,05");
@@ -44,10 +47,11 @@ TEST(RegSyntax, WritesEachValueInAFormThatHoldsItExactly) {
 
 TEST(RegDocument, ReadsOnlyExportFilesOfAModestSize) {
     for (std::string_view text : {"", "REGEDIT5\r\n", "\r\nREGEDIT4\r\n", "xREGEDIT4",
-                                  "Windows Registry Editor Version 5.00\r\n"}) {
+                                  "Windows Registry Editor Version 5.0\r\n"}) {
         EXPECT_FALSE(RegDocument::Parse(text)) << text;
     }
     EXPECT_TRUE(RegDocument::Parse("REGEDIT4 \t"));
+    EXPECT_TRUE(RegDocument::Parse("Windows Registry Editor Version 5.00\r\n"));
     std::string huge = "REGEDIT4\r\n";
     huge.resize(RegDocument::kMaxBytes, '\n');
     EXPECT_TRUE(RegDocument::Parse(huge));

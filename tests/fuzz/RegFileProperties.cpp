@@ -50,7 +50,7 @@ std::string Slot(std::string_view key, std::string_view name) {
 // Every value the document holds, once per key and name, as FindValue gives it.
 Values AllValues(const RegDocument& document, std::optional<std::string>& problem) {
     Values values;
-    RegScanner scanner(document.Text());
+    RegScanner scanner(document.Text(), regsyntax::StringBytes::kCp932);
     RegItem item;
     while (values.size() < kMaxValuesChecked && scanner.Next(item)) {
         if (item.kind != RegItem::Kind::kValue ||

@@ -24,12 +24,18 @@ class GameOnFile final : public NamePrompt, public HiScoreDisplay {
     std::string Play(std::optional<std::int32_t> score) {
         std::string messages = MessageOf([this] { table_.LoadHiScores(); });
         if (score) {
-            messages += MessageOf([&] { table_.RecordGame(*score); });
+            messages += Record(*score);
         }
         return messages;
     }
 
+    // Records one more game on the table loaded before; the message, if any.
+    std::string Record(std::int32_t score) {
+        return MessageOf([&] { table_.RecordGame(score); });
+    }
+
     const HiScoreTable& Table() const { return table_; }
+    FileRegistry& Store() { return registry_; }
 
     SjisText Ask(const SjisText&, const SjisText&, const SjisText&) override { return answer_; }
     void ShowEntry(int, const SjisText&, const SjisText&) override {}

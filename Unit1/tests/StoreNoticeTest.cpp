@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A store file the game could not read is kept aside, and the player is told
+// where it went, once.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "ModalWatcher.h"
+#include "TestPlatform.h"
+#include "Unit1.h"
+
+namespace zunpeko {
+namespace {
+
+QString StorePath() {
+    return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/zunpeko/user.reg");
+}
+
+TEST(StoreNotice, AFileKeptAsideIsNamedToThePlayerOnce) {
+    QDir(QFileInfo(StorePath()).absolutePath()).removeRecursively();
+    QDir().mkpath(QFileInfo(StorePath()).absolutePath());
+    QFile store(StorePath());
+    ASSERT_TRUE(store.open(QIODevice::WriteOnly));
+    store.write("my own notes");
+    store.close();
+
+    testing::ModalWatcher watcher;
+    testing::TestPlatform platform;
+    const TForm1 first(platform);
+    const QString copy = QDir::toNativeSeparators(StorePath() + QStringLiteral(".bak"));
+    ASSERT_EQ(watcher.errors.size(), 1);
+    EXPECT_TRUE(watcher.errors.front().contains(copy)) << watcher.errors.front().toStdString();
+
+    watcher.errors.clear();
+    testing::TestPlatform nextRun;
+    const TForm1 second(nextRun);
+    EXPECT_TRUE(watcher.errors.isEmpty()) << watcher.errors.join(u'\n').toStdString();
+}
+
+}  // namespace
+}  // namespace zunpeko

@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a save may never cost the player: the file on a full disk, files of
+// theirs beside it, the file a link names, a file too large to read back,
+// values the load could not read, and the table another copy of the game saved.
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "Cp932.h"
+#include "FileRegistry.h"
+#include "GameOnFile.h"
+#include "RegDocument.h"
+
+namespace zunpeko {
+namespace {
+
+using store_testing::GameOnFile;
+
+constexpr std::string_view kTableKey = "HKEY_CURRENT_USER\\Zunpeko";
+
+std::string Message(std::string_view utf8) {
+    return SjisFromUtf8(utf8) + "\n";
+}
+
+std::string ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing)";
+}
+
+void WriteAll(const QString& path, std::string_view bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
+              static_cast<qint64>(bytes.size()));
+}
+
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+class StoreSafety : public ::testing::Test {
+  protected:
+    QString Folder() const { return scratch_.path() + QStringLiteral("/zunpeko"); }
+    QString Store() const { return Folder() + QStringLiteral("/user.reg"); }
+
+    QTemporaryDir scratch_;
+};
+
+// A data folder on a file system of 16 KiB in a mount namespace of the test's
+// own, so the mount goes with the process whatever happens.
+class FullDisk : public StoreSafety {
+  protected:
+    void SetUp() override {
+        if (::geteuid() != 0) {
+            GTEST_SKIP() << "mounting a small file system needs root";
+        }
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+            GTEST_SKIP() << "no mount namespace here: " << std::strerror(errno);
+        }
+        const QByteArray target = QFile::encodeName(scratch_.path());
+        ASSERT_EQ(::mount("tmpfs", target.constData(), "tmpfs", 0, "size=16k"), 0)
+            << std::strerror(errno);
+        mounted_ = target;
+    }
+    void TearDown() override {
+        if (!mounted_.isEmpty()) {
+            ::umount2(mounted_.constData(), MNT_DETACH);
+        }
+    }
+
+    // Takes every free page but `spare` bytes' worth (room for the lock file,
+    // say, but not for the new table), and gives them back when asked.
+    void Fill(qint64 spare) {
+        const QString spareFile = scratch_.path() + QStringLiteral("/spare");
+        WriteAll(spareFile, std::string(static_cast<std::size_t>(spare), 's'));
+        QFile filler(scratch_.path() + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(512, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        QFile::remove(spareFile);
+    }
+    void Free() { QFile::remove(scratch_.path() + QStringLiteral("/filler")); }
+
+    QByteArray mounted_;
+};
+
+constexpr qint64 kPage = 4096;
+
+TEST_F(FullDisk, AFailedSaveIsReportedAndLeavesTheFileAsItWas) {
+    ASSERT_EQ(GameOnFile(Store(), "first").Play(500), "");
+    const std::string before = ReadAll(Store());
+    for (const qint64 spare : {qint64{0}, kPage}) {
+        SCOPED_TRACE(spare);
+        Fill(spare);
+        EXPECT_EQ(GameOnFile(Store(), "second").Play(600),
+                  Message("'HSC1' の設定に失敗しました"));
+        EXPECT_EQ(ReadAll(Store()), before);
+        EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});  // no temporary
+        Free();
+    }
+    EXPECT_EQ(GameOnFile(Store(), "third").Play(700), "");
+    const auto document = RegDocument::Parse(ReadAll(Store()));
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->FindValue(kTableKey, "SName1"), StringValue("third"));
+}
+
+// The write itself, with the lock already held when the disk fills up: the
+// buffered bytes fail only when they go out, and the file must survive that.
+TEST_F(FullDisk, AWriteThatRunsOutOfRoomNeverReplacesTheFile) {
+    ASSERT_EQ(GameOnFile(Store(), "first").Play(500), "");
+    const std::string before = ReadAll(Store());
+    FileRegistry store(Store());
+    const auto key = store.OpenKey("Zunpeko", RegAccess::kFull);
+    ASSERT_TRUE(key);
+    ASSERT_NE(store.BeginUpdate(*key), Registry::Update::kRefused);
+    Fill(0);
+    EXPECT_EQ(store.SetValues(*key, {{"SName1", StringValue(std::string(3000, 'n'))}}), 0U);
+    store.EndUpdate(*key);
+    EXPECT_EQ(ReadAll(Store()), before);
+    EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});
+}
+
+TEST_F(FullDisk, StartsOnAFileThatCannotBeReadNeverPileUpCopies) {
+    for (const char* bytes : {"", "not a registry file"}) {
+        for (const qint64 spare : {qint64{0}, kPage, 2 * kPage}) {
+            SCOPED_TRACE(std::to_string(spare) + " bytes spare, file \"" + bytes + "\"");
+            QDir(Folder()).removeRecursively();
+            WriteAll(Store(), bytes);
+            Fill(spare);
+            for (int start = 0; start < 3; ++start) {
+                GameOnFile(Store(), "x").Play(std::nullopt);
+            }
+            Free();
+            // At most one copy, holding the whole file; none of an empty file.
+            QStringList files = FilesIn(Folder());
+            files.removeOne(QStringLiteral("user.reg"));
+            EXPECT_LE(files.size(), std::string_view(bytes).empty() ? 0 : 1) << files.join(u' ').toStdString();
+            for (const QString& name : files) {
+                EXPECT_EQ(ReadAll(Folder() + u'/' + name), bytes) << name.toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(StoreSafety, AFileKeptAsideIsCopiedOnceForTheSameBytesAndNeverWhenEmpty) {
+    WriteAll(Store(), "");
+    GameOnFile(Store(), "x").Play(std::nullopt);
+    EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});
+
+    const QString bak = Store() + QStringLiteral(".bak");
+    const QString bak1 = Store() + QStringLiteral(".bak1");
+    for (const auto& [garbage, told] : {std::pair{"garbage one", bak}, std::pair{"garbage one", QString()},
+                                        std::pair{"garbage two", bak1}}) {
+        WriteAll(Store(), garbage);
+        GameOnFile game(Store(), "x");
+        EXPECT_EQ(game.Play(std::nullopt), "");
+        EXPECT_EQ(game.Store().TakeKeptCopy(), told) << garbage;
+        EXPECT_TRUE(game.Store().TakeKeptCopy().isEmpty()) << "told only once";
+    }
+    EXPECT_EQ(ReadAll(bak), "garbage one");
+    EXPECT_EQ(ReadAll(bak1), "garbage two");
+    EXPECT_FALSE(QFile::exists(Store() + QStringLiteral(".bak2")));
+}
+
+TEST_F(StoreSafety, ALinkToAFileThatIsNotAStoreLeavesThatFileAlone) {
+    const QString notes = scratch_.path() + QStringLiteral("/elsewhere/notes.txt");
+    WriteAll(notes, "my notes, not a registry file");
+    QDir().mkpath(Folder());
+    ASSERT_TRUE(QFile::link(notes, Store()));
+
+    EXPECT_EQ(GameOnFile(Store(), "x").Play(500),
+              Message("ｷｰ Zunpeko の作成に失敗しました") + Message("'HSC1' の設定に失敗しました"));
+    EXPECT_EQ(ReadAll(notes), "my notes, not a registry file");
+    EXPECT_TRUE(QFileInfo(Store()).isSymLink());
+    EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});
+}
+
+TEST_F(StoreSafety, ALinkToAStoreIsSavedThroughAndStaysALink) {
+    const QString synced = scratch_.path() + QStringLiteral("/synced/user.reg");
+    ASSERT_EQ(GameOnFile(synced, "first").Play(500), "");
+    QDir().mkpath(Folder());
+    ASSERT_TRUE(QFile::link(synced, Store()));
+
+    EXPECT_EQ(GameOnFile(Store(), "second").Play(600), "");
+    EXPECT_TRUE(QFileInfo(Store()).isSymLink());
+    const auto document = RegDocument::Parse(ReadAll(synced));
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->FindValue(kTableKey, "SName1"), StringValue("second"));
+    EXPECT_EQ(document->FindValue(kTableKey, "SName2"), StringValue("first"));
+}
+
+TEST_F(StoreSafety, ASaveThatWouldGrowTheFilePastWhatIsReadBackIsRefused) {
+    // A valid file just under the limit that holds the key but none of its
+    // values: the save would add them.
+    std::string text = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n; ";
+    text.resize(RegDocument::kMaxBytes - 5, 'x');
+    WriteAll(Store(), text);
+
+    EXPECT_EQ(GameOnFile(Store(), "x").Play(500), Message("'HSC1' の設定に失敗しました"));
+    EXPECT_EQ(ReadAll(Store()), text);
+    GameOnFile next(Store(), "x");
+    EXPECT_EQ(next.Play(std::nullopt), "");  // still read, not kept aside
+    EXPECT_TRUE(next.Store().TakeKeptCopy().isEmpty());
+}
+
+TEST_F(StoreSafety, ValuesTheLoadCouldNotReadAreKeptAsideBeforeTheFirstSave) {
+    const std::string text =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"SName1\"=\"mine\"\r\n"
+        "\"HSC1\"=hex(4):2c,01,00,00,00\r\n\"HSC2\"=dword:000000c8\r\n";
+    WriteAll(Store(), text);
+    GameOnFile game(Store(), "x");
+    EXPECT_EQ(game.Play(0), Message("'HSC1' の取得に失敗しました"));
+    EXPECT_EQ(game.Store().TakeKeptCopy(), Store() + QStringLiteral(".bak"));
+    EXPECT_EQ(ReadAll(Store() + QStringLiteral(".bak")), text);
+    EXPECT_EQ(game.Record(0), "");  // the copy is made once
+    EXPECT_FALSE(QFile::exists(Store() + QStringLiteral(".bak1")));
+}
+
+TEST_F(StoreSafety, ASaveSweepsOnlyTheTemporariesThisProgramLeft) {
+    ASSERT_EQ(GameOnFile(Store(), "x").Play(0), "");
+    const QStringList theirs = {QStringLiteral("user.reg.abc123"), QStringLiteral("user.reg.backup"),
+                                QStringLiteral("user.reg.zunpeko-save-ABCDEF"),
+                                QStringLiteral("user.reg.zunpeko-save-abc1234")};
+    for (const QString& name : theirs) {
+        WriteAll(Folder() + u'/' + name, "theirs");
+    }
+    WriteAll(Store() + QStringLiteral(".zunpeko-save-k1ll3d"), "left by a killed save");
+
+    EXPECT_EQ(GameOnFile(Store(), "x").Play(0), "");
+    QStringList expected = theirs;
+    expected << QStringLiteral("user.reg");
+    expected.sort();
+    EXPECT_EQ(FilesIn(Folder()), expected);
+}
+
+// Two copies of the game on one store: each saves after the other loaded.
+TEST_F(StoreSafety, TwoCopiesPlayingAtOnceKeepBothPlayersEntries) {
+    ASSERT_EQ(GameOnFile(Store(), "x").Play(std::nullopt), "");  // the defaults, 300/200/100
+    GameOnFile first(Store(), "first");
+    GameOnFile second(Store(), "second");
+    ASSERT_EQ(first.Play(std::nullopt) + second.Play(std::nullopt), "");
+
+    EXPECT_EQ(first.Record(500), "");
+    EXPECT_EQ(second.Record(300), "");  // ties with pikuro: below the stored entry
+    const std::array<HiScoreEntry, 3> both = {
+        HiScoreEntry{"first", 500}, HiScoreEntry{"pikuro", 300}, HiScoreEntry{"second", 300}};
+    EXPECT_EQ(second.Table().Entries(), both);
+    EXPECT_EQ(GameOnFile(Store(), "x").Play(std::nullopt), "");
+
+    // With nobody else saving, the second copy's table is written as it is.
+    EXPECT_EQ(second.Record(0), "");
+    GameOnFile reader(Store(), "x");
+    reader.Play(std::nullopt);
+    EXPECT_EQ(reader.Table().Entries(), both);
+}
+
+TEST(StoreLocation, FollowsTheBaseDirectoryRulesForTheDataFolder) {
+    struct Restore {
+        QByteArray home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME");
+        ~Restore() {
+            qputenv("HOME", home);
+            qputenv("XDG_DATA_HOME", data);
+        }
+    } const restore;
+    qputenv("HOME", "/home/player");
+    qputenv("XDG_DATA_HOME", "/data");
+    EXPECT_EQ(FileRegistry::DefaultFilePath(), QStringLiteral("/data/zunpeko/user.reg"));
+    qputenv("XDG_DATA_HOME", "relative/data");  // ignored, as the rules say
+    EXPECT_EQ(FileRegistry::DefaultFilePath(),
+              QStringLiteral("/home/player/.local/share/zunpeko/user.reg"));
+
+    // Without a usable HOME the password database tells the home folder.
+    qunsetenv("XDG_DATA_HOME");
+    const QString fromPasswd = [] {
+        qunsetenv("HOME");
+        return FileRegistry::DefaultFilePath();
+    }();
+    EXPECT_FALSE(fromPasswd.startsWith(QStringLiteral("/.local")));
+    qputenv("HOME", "/");
+    EXPECT_EQ(FileRegistry::DefaultFilePath(), fromPasswd);
+}
+
+}  // namespace
+}  // namespace zunpeko
