@@ -96,5 +96,28 @@ TEST_F(HiScoreWiring, ClosingDuringTheStopSlideRecordsTheAnonymousName) {
     EXPECT_EQ(Caption(reopened.Label7), QStringLiteral("権兵衛"));
 }
 
+TEST_F(HiScoreWiring, NamesEndingInCharactersOfTheHighLeadBytesShowWhole) {
+    // Written as the registry editor exports them; each name's last character
+    // has a lead byte from the top of the second range (0xFA, 0xFB).
+    const QByteArray exported =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n"
+        "\"HSC1\"=dword:0000012c\r\n\"HSC2\"=dword:000000c8\r\n\"HSC3\"=dword:00000064\r\n"
+        "\"SName1\"=\"\x82\xb8\x82\xf1\xfa\x81\"\r\n"  // ずん冝
+        "\"SName2\"=\"\x82\xd8\x82\xb1\xfb\x81\"\r\n"  // ぺこ禔
+        "\"SName3\"=\"pi\xfa\xe0\"\r\n\r\n";           // pi朗 (the compatibility form)
+    QFile file(StorePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(exported), exported.size());
+    file.close();
+
+    testing::TestPlatform nextRun;
+    const TForm1 reopened(nextRun);
+    EXPECT_TRUE(watcher.errors.isEmpty()) << watcher.errors.join(u'\n').toStdString();
+    EXPECT_EQ(Caption(reopened.Label6), QString::fromUtf16(u"\u305A\u3093\u519D"));
+    EXPECT_EQ(Caption(reopened.Label7), QString::fromUtf16(u"\u307A\u3053\u7994"));
+    EXPECT_EQ(Caption(reopened.Label8), QString::fromUtf16(u"pi\uF929"));
+    EXPECT_EQ(Caption(reopened.Label9), QStringLiteral("300"));
+}
+
 }  // namespace
 }  // namespace zunpeko

@@ -39,5 +39,27 @@ TEST(Cp932, ReplacesCharactersItCannotHoldWithAFullWidthQuestionMark) {
     EXPECT_EQ(FromDisplay(QStringLiteral("?")), "?");
 }
 
+TEST(Cp932, TakesTheByteAfterALeadByteOfEitherRangeAsItsTrail) {
+    // The edges of the two lead-byte ranges, 0x81-0x9F and 0xE0-0xFC. A lead
+    // byte at the very end of a text has lost its trail and is left out.
+    struct Edge {
+        unsigned char byte;
+        bool lead;
+    };
+    constexpr Edge kEdges[] = {
+        {0x80, false}, {0x81, true}, {0x9F, true}, {0xA0, false}, {0xDF, false},
+        {0xE0, true},  {0xEF, true}, {0xF0, true}, {0xFC, true},  {0xFD, false},
+    };
+    for (const Edge edge : kEdges) {
+        EXPECT_EQ(IsSjisLeadByte(edge.byte), edge.lead) << int{edge.byte};
+        const SjisText cut = std::string("a") + static_cast<char>(edge.byte);
+        EXPECT_EQ(ToDisplay(cut) == QStringLiteral("a"), edge.lead) << int{edge.byte};
+    }
+    // Characters whose lead bytes sit high in the second range.
+    EXPECT_EQ(ToDisplay("a\xfa\x81"), QString::fromUtf16(u"a\u519D"));
+    EXPECT_EQ(ToDisplay("a\xfb\x81"), QString::fromUtf16(u"a\u7994"));
+    EXPECT_EQ(ToDisplay("a\xfa\xe0"), QString::fromUtf16(u"a\uF929"));
+}
+
 }  // namespace
 }  // namespace zunpeko

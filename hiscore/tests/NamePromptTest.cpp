@@ -33,24 +33,48 @@ TEST(PromptLayout, ScalesDialogUnitsRoundingEachProductToTheNearestPixel) {
 }
 
 // Acts on the prompt's box from inside its loop: the timer is started before
-// the box opens and fires once it runs. Nothing happens if no box opened.
+// the box opens and fires once it runs. Finish() fails the test when a box
+// that had to open never did.
 class PromptDriver final : public QObject {
   public:
-    void WhenOpen(std::function<void(QDialog&)> action) {
-        action_ = std::move(action);
-        startTimer(0);
+    void WhenOpen(std::function<void(QDialog&)> action) { Start(std::move(action), true); }
+    // For a box that must not open: the action notes it if it does.
+    void IfOpen(std::function<void(QDialog&)> action) { Start(std::move(action), false); }
+
+    // After the prompt returned.
+    void Finish() {
+        if (action_ && required_) {
+            ADD_FAILURE() << "the prompt's box never opened";
+        }
+        action_ = nullptr;
+        if (timer_ != 0) {
+            killTimer(timer_);
+            timer_ = 0;
+        }
     }
 
   protected:
     void timerEvent(QTimerEvent* event) override {
         killTimer(event->timerId());
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            std::exchange(action_, nullptr)(*dialog);
+        timer_ = 0;
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "the timer found no modal box open";
+            return;
         }
+        std::exchange(action_, nullptr)(*dialog);
     }
 
   private:
+    void Start(std::function<void(QDialog&)> action, bool required) {
+        action_ = std::move(action);
+        required_ = required;
+        timer_ = startTimer(0);
+    }
+
     std::function<void(QDialog&)> action_;
+    bool required_ = true;
+    int timer_ = 0;
 };
 
 template <typename Widget>
@@ -68,8 +92,10 @@ void Type(QWidget& widget, const QString& text) {
 class NamePromptTest : public ::testing::Test {
   protected:
     SjisText Ask() {
-        return prompt.Ask(SjisFromUtf8("ハイスコア！！名前を入れてください。"),
-                          SjisFromUtf8("ずんぺこ"), kDefault);
+        SjisText answer = prompt.Ask(SjisFromUtf8("ハイスコア！！名前を入れてください。"),
+                                     SjisFromUtf8("ずんぺこ"), kDefault);
+        driver.Finish();
+        return answer;
     }
 
     const SjisText kDefault = SjisFromUtf8("権兵衛");
@@ -90,16 +116,17 @@ TEST_F(NamePromptTest, ShowsItsTextsLaidOutInUnitsOfTheWindowFontCentredOnTheScr
         EXPECT_EQ(cancel.text(), QStringLiteral("ｷｬﾝｾﾙ"));
 
         EXPECT_EQ(dialog.font(), DefaultFont().face);
-        const DialogUnits units = MeasureDialogUnits(dialog.font());
-        EXPECT_GE(units.width * units.height, 4 * 12);  // a real 12-pixel font
-        const PromptGeometry expected = LayOutPrompt(units);
-        EXPECT_EQ(dialog.minimumSize(), expected.client);  // fixed in size
-        EXPECT_EQ(dialog.maximumSize(), expected.client);
-        EXPECT_EQ(Part<QLabel>(dialog, "promptLine").pos(), expected.promptLine);
-        EXPECT_EQ(edit.pos(), expected.edit);
-        EXPECT_EQ(edit.width(), expected.editWidth);
-        EXPECT_EQ(ok.geometry(), expected.okButton);
-        EXPECT_EQ(cancel.geometry(), expected.cancelButton);
+        // The window font is mapped to IPAPGothic at 12 pixels here. Its 52
+        // Latin letters measure 369 by 13 pixels, so a dialog unit is 7 by 13
+        // pixels (369 / 52, truncated), and the box's figures in quarters of
+        // 7 and eighths of 13, each rounded to the nearest pixel, are these.
+        EXPECT_EQ(dialog.minimumSize(), QSize(315, 102));  // fixed in size
+        EXPECT_EQ(dialog.maximumSize(), QSize(315, 102));
+        EXPECT_EQ(Part<QLabel>(dialog, "promptLine").pos(), QPoint(14, 13));
+        EXPECT_EQ(edit.pos(), QPoint(14, 31));
+        EXPECT_EQ(edit.width(), 287);
+        EXPECT_EQ(ok.geometry(), QRect(67, 67, 88, 23));
+        EXPECT_EQ(cancel.geometry(), QRect(161, 67, 88, 23));
         const QPoint centre = dialog.screen()->availableGeometry().center();
         EXPECT_LE((dialog.frameGeometry().center() - centre).manhattanLength(), 1);
         dialog.reject();
@@ -161,7 +188,7 @@ TEST_F(NamePromptTest, ClosingTheProgramCancelsAnOpenPromptAndSkipsLaterOnes) {
     EXPECT_FALSE(prompt.IsOpen());
 
     bool opened = false;  // a box shown now would be closed by this
-    driver.WhenOpen([&opened](QDialog& dialog) {
+    driver.IfOpen([&opened](QDialog& dialog) {
         opened = true;
         dialog.accept();
     });

@@ -45,6 +45,35 @@ TEST(RegSyntax, WritesEachValueInAFormThatHoldsItExactly) {
     EXPECT_EQ(FormatOne("S", RegValue{kRegDword, "\1\2\3\4\5"}), "\"S\"=hex(4):01,02,03,04,05");
 }
 
+TEST(RegDocument, WritesEveryValueTypeInHexTheWayTheRegistryEditorSpellsItAndReadsItBack) {
+    // Five bytes with control bytes among them fit neither a quoted string nor
+    // dword:, so every type is written in hex form.
+    struct Spelling {
+        std::uint32_t type;
+        std::string_view line;
+    };
+    constexpr Spelling kSpellings[] = {
+        {0, "\"v\"=hex(0):01,02,03,04,05"},       {1, "\"v\"=hex(1):01,02,03,04,05"},
+        {2, "\"v\"=hex(2):01,02,03,04,05"},       {3, "\"v\"=hex:01,02,03,04,05"},
+        {4, "\"v\"=hex(4):01,02,03,04,05"},       {5, "\"v\"=hex(5):01,02,03,04,05"},
+        {6, "\"v\"=hex(6):01,02,03,04,05"},       {7, "\"v\"=hex(7):01,02,03,04,05"},
+        {8, "\"v\"=hex(8):01,02,03,04,05"},       {9, "\"v\"=hex(9):01,02,03,04,05"},
+        {10, "\"v\"=hex(a):01,02,03,04,05"},      {11, "\"v\"=hex(b):01,02,03,04,05"},
+        {0x100, "\"v\"=hex(100):01,02,03,04,05"},
+    };
+    for (const Spelling& spelling : kSpellings) {
+        const RegValue value{spelling.type, "\1\2\3\4\5"};
+        RegDocument document;
+        document.SetValue(kKey, "v", value);
+        EXPECT_EQ(document.Text(), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n" +
+                                       std::string(spelling.line) + "\r\n")
+            << spelling.type;
+        const auto reread = RegDocument::Parse(document.Text());
+        ASSERT_TRUE(reread) << spelling.type;
+        EXPECT_EQ(reread->FindValue(kKey, "v"), value) << spelling.type;
+    }
+}
+
 TEST(RegDocument, ReadsOnlyExportFilesOfAModestSize) {
     for (std::string_view text : {"", "REGEDIT5\r\n", "\r\nREGEDIT4\r\n", "xREGEDIT4",
                                   "Windows Registry Editor Version 5.0\r\n"}) {

@@ -8,6 +8,9 @@ namespace zunpeko::fuzz {
 
 // What must hold for any bytes taken as code page 932 text and, two bytes to a
 // character, as text typed into a widget:
+// - ToDisplay shows what the code page's decoder makes of the text's whole
+//   characters: only a lead byte (0x81-0x9F, 0xE0-0xFC) left hanging at the
+//   end is left out;
 // - what ToDisplay shows converts back with FromDisplay and shows the same
 //   again (a character ToDisplay could not read shows as "？" the second time);
 // - a hi-score name cut at 20 bytes is stored as its first 20 bytes and shows

@@ -1,14 +1,27 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "FileRegistry.h"
 #include "HiScoreTable.h"
 #include "PlatformError.h"
+
+namespace zunpeko {
+
+// An entry in a failure message: its score and its name's bytes in hex.
+inline void PrintTo(const HiScoreEntry& entry, std::ostream* out) {
+    *out << entry.score << " [" << QByteArray::fromStdString(entry.name).toHex(' ').toStdString()
+         << "]";
+}
+
+}  // namespace zunpeko
 
 namespace zunpeko::store_testing {
 
@@ -55,5 +68,22 @@ class GameOnFile final : public NamePrompt, public HiScoreDisplay {
     FileRegistry registry_;
     HiScoreTable table_;
 };
+
+// A file's bytes, or nothing when it cannot be read.
+inline std::optional<std::string> ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.readAll().toStdString();
+}
+
+// Makes the file hold exactly bytes.
+inline bool WriteBytes(const QString& path, std::string_view bytes) {
+    QFile file(path);
+    const auto size = static_cast<qint64>(bytes.size());
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes.data(), size) == size;
+}
 
 }  // namespace zunpeko::store_testing
