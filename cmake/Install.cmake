@@ -6,6 +6,7 @@
 #   share/zunpeko/                 d3l.mp3, doa.wav, Smash.wav
 #   share/applications/zunpeko.desktop
 #   share/metainfo/org.example.zunpeko.metainfo.xml
+#   share/doc/zunpeko/copyright    the licences, in Debian's machine-readable form
 #   share/icons/hicolor/<N>x<N>/apps/zunpeko.png, scalable/apps/zunpeko.svg
 #
 # The game opens its sounds by bare name in the current directory, so whatever
@@ -58,6 +59,10 @@ install(CODE "
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.example.zunpeko.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Where Debian looks for a package's licences; a plain install keeps it too.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zunpeko)
 
 # The sprite tool draws the icon theme tree at build time (target zunpeko_icons).
 if(DEFINED ZUNPEKO_ICON_DIR)

@@ -6,7 +6,8 @@
 #   stage    BUILD ROOT PREFIX  cmake --install BUILD into ROOT with PREFIX
 #   package  BUILD OUT ROOT     cpack -G DEB into OUT, unpacked into ROOT
 #   depends  OUT                the package's Depends name the libraries and fonts
-#   layout   ROOT PREFIX        the desktop entry's Exec, Path and Icon resolve
+#   layout   ROOT PREFIX        the desktop entry's Exec, Path and Icon resolve, and the
+#                               licences are in Debian's copyright file
 #   validate ROOT PREFIX        desktop-file-validate and appstreamcli accept them
 #   launch   ROOT PREFIX        the entry's Exec starts the game from elsewhere
 set -euo pipefail
@@ -113,10 +114,54 @@ cmd_layout() {
   grep -q '<launchable type="desktop-id">zunpeko.desktop</launchable>' "$metainfo" ||
     fail "the metainfo does not launch zunpeko.desktop"
 
+  check_copyright "$root$prefix/share/doc/zunpeko/copyright" "$metainfo"
+
   # Nothing installed may point back into the build or the packaging stage.
   local leaked
   leaked=$(grep -rlI -e '_CPack_Packages' -e "$root" "$root" || true)
   [[ -z $leaked ]] || fail "files name the staging folder: $leaked"
+}
+
+# FILE is a machine-readable Debian copyright file: it declares the format,
+# every licence a Files paragraph names has its own paragraph with its text or
+# a pointer to a licence text the system has, and the files as a whole carry
+# the licence the METAINFO declares.
+check_copyright() {
+  local file=$1 metainfo=$2
+  [[ -f $file ]] || fail "no copyright file at $file"
+  [[ $(head -n 1 "$file") == 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ]] ||
+    fail "$file does not start with the machine-readable format line"
+
+  local problems
+  problems=$(awk '
+    BEGIN { RS = ""; FS = "\n" }
+    {
+      files = 0; copyright = 0; license = ""; body = 0
+      for (i = 1; i <= NF; i++) {
+        if ($i ~ /^Files:/) files = 1
+        else if ($i ~ /^Copyright: *[^ ]/) copyright = 1
+        else if ($i ~ /^License:/) { license = $i; sub(/^License: */, "", license) }
+        else if ($i ~ /^ /) body++
+      }
+      if (files && !copyright) print "a Files paragraph has no Copyright: " $1
+      if (files && license == "") print "a Files paragraph has no License: " $1
+      if (files) used[license] = 1
+      else if (license != "" && NR > 1 && body > 0) defined[license] = 1
+    }
+    END { for (l in used) if (!(l in defined)) print "licence " l " has no paragraph of its own" }
+  ' "$file")
+  [[ -z $problems ]] || fail "$file: $problems"
+
+  local text
+  for text in $(grep -o '/usr/share/common-licenses/[A-Za-z0-9.+-]*' "$file"); do
+    [[ -f $text ]] || fail "$file points at $text, which this system does not have"
+  done
+
+  local declared
+  declared=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' "$metainfo")
+  [[ $declared == GPL-3.0-or-later ]] || fail "the metainfo declares the licence '$declared'"
+  awk 'BEGIN { RS = "" } /^Files: \*\n/' "$file" | grep -qx 'License: GPL-3+' ||
+    fail "the copyright file does not put all files under GPL-3+, the metainfo's $declared"
 }
 
 cmd_validate() {
