@@ -48,7 +48,8 @@ bool IsDesktopPlatform(const QByteArray& platform) {
 // Qt said about it, `last` (its fatal message, if any) included.
 [[noreturn]] void ExitForFailedPlatform(const QByteArray& platform, const QString& last) {
     std::fprintf(stderr, "zunpeko: the window system \"%s\" (QT_QPA_PLATFORM) did not start.%s\n",
-                 platform.constData(), HeldMessages().isEmpty() && last.isEmpty() ? "" : " Qt said:");
+                 platform.constData(),
+                 HeldMessages().isEmpty() && last.isEmpty() ? "" : " Qt said:");
     for (const QString& message : HeldMessages()) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
     }
