@@ -6,10 +6,12 @@
 #   stage    BUILD ROOT PREFIX  cmake --install BUILD into ROOT with PREFIX
 #   package  BUILD OUT ROOT     cpack -G DEB into OUT, unpacked into ROOT
 #   depends  OUT                the package's Depends name the libraries and fonts
-#   layout   ROOT PREFIX        the desktop entry's Exec, Path and Icon resolve, and the
-#                               licences are in Debian's copyright file
+#   layout   ROOT PREFIX        the desktop entry's Exec and Icon resolve, the launcher
+#                               has its sounds, and the licences are in Debian's
+#                               copyright file
 #   validate ROOT PREFIX        desktop-file-validate and appstreamcli accept them
-#   launch   ROOT PREFIX        the entry's Exec starts the game from elsewhere
+#   launch   ROOT PREFIX        the entry's Exec, found on the PATH, starts the game
+#                               from elsewhere
 set -euo pipefail
 
 readonly icon_sizes=(16 22 24 32 48 64 128 256)
@@ -37,6 +39,16 @@ exec_program() {
   else
     echo "${value%% *}"
   fi
+}
+
+# The entry names its program by name alone, for the PATH to find: the same
+# entry then serves any prefix whose bin folder is on the PATH.
+entry_program() {
+  local root=$1 prefix=$2
+  local program
+  program=$(exec_program "$(desktop_value "$(desktop_file "$root" "$prefix")" Exec)")
+  [[ -n $program && $program != */* ]] || fail "Exec names '$program', not a program on the PATH"
+  echo "$program"
 }
 
 cmd_stage() {
@@ -80,18 +92,18 @@ cmd_layout() {
   [[ -f $desktop ]] || fail "no desktop entry at $desktop"
   cat "$desktop"
 
-  local program dir icon
-  program=$(exec_program "$(desktop_value "$desktop" Exec)")
-  dir=$(desktop_value "$desktop" Path)
+  local program icon
+  program=$(entry_program "$root" "$prefix")
   icon=$(desktop_value "$desktop" Icon)
-  [[ $program == /* ]] || fail "Exec does not name its program by an absolute path: $program"
-  [[ $program == "$prefix"/* ]] || fail "Exec names $program, outside the prefix $prefix"
-  [[ -f $root$program && -x $root$program ]] || fail "Exec's program $program is not installed executable"
-  [[ -d $root$dir ]] || fail "Path $dir is not installed"
+  local launcher="$root$prefix/bin/$program"
+  [[ -f $launcher && -x $launcher ]] || fail "Exec's program $program is not installed executable in bin"
+  # The launcher changes folder itself; a Path would only pin the entry to one prefix.
+  [[ -z $(desktop_value "$desktop" Path) ]] || fail "the entry sets a Path"
 
+  # The launcher starts the game in the folder of its sounds.
   local sound
   for sound in "${sound_files[@]}"; do
-    [[ -s $root$dir/$sound ]] || fail "Path $dir does not hold $sound"
+    [[ -s $root$prefix/share/zunpeko/$sound ]] || fail "$prefix/share/zunpeko does not hold $sound"
   done
 
   # The game opens the music a second time beside its own executable.
@@ -213,7 +225,7 @@ stop() {
 cmd_launch() {
   local root=$1 prefix=$2
   local program
-  program=$root$(exec_program "$(desktop_value "$(desktop_file "$root" "$prefix")" Exec)")
+  program=$(entry_program "$root" "$prefix")
   work=$(mktemp -d) # global: the exit trap reads it
   trap 'rm -rf "$work"' EXIT
   mkdir -m 700 "$work/runtime"
@@ -224,11 +236,11 @@ cmd_launch() {
     fail "started without its sounds, the game reported nothing: the check below could not fail"
   grep '^zunpeko: ' "$work/stderr"
 
-  if ! started_well "$work" "$program"; then
+  if ! started_well "$work" env PATH="$root$prefix/bin:$PATH" "$program"; then
     cat "$work/stderr" >&2
     fail "$program, started from $work, did not keep running without errors"
   fi
-  echo "$program ran from $work without a start-up error"
+  echo "$program from $prefix/bin ran from $work without a start-up error"
 }
 
 command=${1:?usage: install_checks.sh stage|package|depends|layout|validate|launch ...}
