@@ -1,9 +1,11 @@
 #include "DisplayCheck.h"
 
 #include <QGuiApplication>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,17 +20,26 @@ QStringList& HeldMessages() {
     return held;
 }
 
-// The platform QT_QPA_PLATFORM names, without its options ("linuxfb:fb=...").
-QByteArray NamedPlatform() {
-    const QByteArray named = qgetenv("QT_QPA_PLATFORM");
-    const auto options = named.indexOf(':');
-    return options < 0 ? named : named.left(options);
+// The platforms QT_QPA_PLATFORM names, tried in turn ("wayland;xcb"), each
+// without its options ("linuxfb:fb=...").
+QList<QByteArray> NamedPlatforms() {
+    QList<QByteArray> names = qgetenv("QT_QPA_PLATFORM").split(';');
+    for (QByteArray& name : names) {
+        const auto options = name.indexOf(':');
+        if (options >= 0) {
+            name.truncate(options);
+        }
+    }
+    names.removeAll(QByteArray());
+    return names;
 }
 
 // The desktop's own window systems fail for want of their display; any other
 // platform named on purpose fails for reasons only Qt knows.
-bool IsDesktopPlatform(const QByteArray& platform) {
-    return platform.isEmpty() || platform == "xcb" || platform.startsWith("wayland");
+bool AreDesktopPlatforms(const QList<QByteArray>& platforms) {
+    return std::all_of(platforms.begin(), platforms.end(), [](const QByteArray& platform) {
+        return platform == "xcb" || platform.startsWith("wayland");
+    });
 }
 
 [[noreturn]] void ExitForLackOfDisplay() {
@@ -62,11 +73,11 @@ bool IsDesktopPlatform(const QByteArray& platform) {
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
-        const QByteArray platform = NamedPlatform();
-        if (IsDesktopPlatform(platform)) {
+        const QList<QByteArray> platforms = NamedPlatforms();
+        if (AreDesktopPlatforms(platforms)) {
             ExitForLackOfDisplay();
         }
-        ExitForFailedPlatform(platform, qFormatLogMessage(type, context, message));
+        ExitForFailedPlatform(platforms.join(';'), qFormatLogMessage(type, context, message));
     }
     HeldMessages().append(qFormatLogMessage(type, context, message));
 }
