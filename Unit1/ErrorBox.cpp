@@ -34,6 +34,11 @@ SjisText WithClosingPeriod(const SjisText& text) {
 }
 
 void ShowErrorBox(QWidget* owner, const SjisText& text) {
+    // Qt centres a box on its owner, even on one not shown yet (an error while
+    // the window is being made): then the screen is the better middle.
+    if (owner != nullptr && !owner->isVisible()) {
+        owner = nullptr;
+    }
     QMessageBox box(QMessageBox::Critical, ToDisplay(ApplicationTitle()),
                     ToDisplay(WithClosingPeriod(text)), QMessageBox::Ok, owner);
     box.exec();

@@ -5,30 +5,23 @@
 
 #include "Colors.h"
 
-#ifdef ZUNPEKO_HAVE_ASSETS
+#include "SpriteSheetLayout.h"
 #include "SpriteSheetResource.h"
-#endif
 
 namespace zunpeko {
 namespace {
 
-constexpr int kCellSize = 64;
-constexpr int kColumns = 4;
 constexpr int kRisenMoleFrame = 2;
 
 }  // namespace
 
 QImage LoadSpriteSheet() {
-#ifdef ZUNPEKO_HAVE_ASSETS
     return sprites::LoadSpriteSheet();
-#else
-    return {};
-#endif
 }
 
 QIcon IconFromSheet(const QImage& sheet) {
-    const QRect cell(kCellSize * (kRisenMoleFrame % kColumns),
-                     kCellSize * (kRisenMoleFrame / kColumns), kCellSize, kCellSize);
+    const QRect cell(sprites::CellOrigin(kRisenMoleFrame),
+                     QSize(sprites::kCellSize, sprites::kCellSize));
     QPixmap icon = QPixmap::fromImage(sheet.copy(cell));
     icon.setMask(icon.createMaskFromColor(colors::kPaleYellow));
     return QIcon(icon);

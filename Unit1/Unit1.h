@@ -138,8 +138,6 @@ class TForm1 : public QMainWindow, public GameHost {
 
     // Draws the board from the field as it is now, at (50, 60).
     void DrawBoard() override;
-    // Whether the window's painting includes the board drawn last.
-    bool BoardShown() const { return boardShown_; }
     // The off-screen image the board is composed in (made by FormCreate).
     const QImage* Offscreen() const;
 

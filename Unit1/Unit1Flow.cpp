@@ -6,6 +6,7 @@
 #include "Colors.h"
 #include "Cp932.h"
 #include "ErrorBox.h"
+#include "GameTexts.h"
 #include "Unit1.h"
 
 namespace zunpeko {

@@ -15,7 +15,7 @@ using enum LinkType;
 
 constexpr std::string_view kCredit = "(C) Zunpeko Project";
 constexpr std::string_view kHomePage = "https://zunpeko.example.org/";
-constexpr std::string_view kMailAddress = "zunpeko@example.org";
+constexpr std::string_view kMailAddress = "zun@example.org";
 
 // clang-format off
 constexpr WindowDef kWindow{

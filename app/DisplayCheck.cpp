@@ -1,8 +1,11 @@
 #include "DisplayCheck.h"
 
+#include <QGuiApplication>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,6 +18,28 @@ bool armed = false;
 QStringList& HeldMessages() {
     static QStringList held;
     return held;
+}
+
+// The platforms QT_QPA_PLATFORM names, tried in turn ("wayland;xcb"), each
+// without its options ("linuxfb:fb=...").
+QList<QByteArray> NamedPlatforms() {
+    QList<QByteArray> names = qgetenv("QT_QPA_PLATFORM").split(';');
+    for (QByteArray& name : names) {
+        const auto options = name.indexOf(':');
+        if (options >= 0) {
+            name.truncate(options);
+        }
+    }
+    names.removeAll(QByteArray());
+    return names;
+}
+
+// The desktop's own window systems fail for want of their display; any other
+// platform named on purpose fails for reasons only Qt knows.
+bool AreDesktopPlatforms(const QList<QByteArray>& platforms) {
+    return std::all_of(platforms.begin(), platforms.end(), [](const QByteArray& platform) {
+        return platform == "xcb" || platform.startsWith("wayland");
+    });
 }
 
 [[noreturn]] void ExitForLackOfDisplay() {
@@ -30,9 +55,29 @@ QStringList& HeldMessages() {
     std::_Exit(EXIT_FAILURE);
 }
 
+// Ends the program for a platform that did not start, passing on in full what
+// Qt said about it, `last` (its fatal message, if any) included.
+[[noreturn]] void ExitForFailedPlatform(const QByteArray& platform, const QString& last) {
+    std::fprintf(stderr, "zunpeko: the window system \"%s\" (QT_QPA_PLATFORM) did not start.%s\n",
+                 platform.constData(),
+                 HeldMessages().isEmpty() && last.isEmpty() ? "" : " Qt said:");
+    for (const QString& message : HeldMessages()) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+    if (!last.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(last));
+    }
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
-        ExitForLackOfDisplay();
+        const QList<QByteArray> platforms = NamedPlatforms();
+        if (AreDesktopPlatforms(platforms)) {
+            ExitForLackOfDisplay();
+        }
+        ExitForFailedPlatform(platforms.join(';'), qFormatLogMessage(type, context, message));
     }
     HeldMessages().append(qFormatLogMessage(type, context, message));
 }
@@ -51,6 +96,11 @@ DisplayGuard::~DisplayGuard() {
 void DisplayGuard::Release() {
     if (!armed) {
         return;
+    }
+    // A platform can start without a screen (linuxfb without a frame buffer);
+    // Qt would abort at the first window.
+    if (QGuiApplication::instance() != nullptr && QGuiApplication::screens().isEmpty()) {
+        ExitForFailedPlatform(QGuiApplication::platformName().toLocal8Bit(), {});
     }
     armed = false;
     qInstallMessageHandler(previousHandler);

@@ -5,6 +5,8 @@ namespace zunpeko {
 // Guards the creation of the QApplication. Where no display can be opened, Qt
 // gives up with a fatal message and aborts; while this guard is armed that
 // fatal message instead becomes one plain line on stderr and exit status 1.
+// Where QT_QPA_PLATFORM names another platform that fails, or one that starts
+// with no screen, the line names the platform and Qt's messages follow it.
 // Qt's other messages meanwhile are held back and printed once the guard is
 // released, so a failed start prints only the one line.
 class DisplayGuard {
@@ -16,7 +18,8 @@ class DisplayGuard {
     DisplayGuard(DisplayGuard&&) = delete;
     DisplayGuard& operator=(DisplayGuard&&) = delete;
 
-    // The application exists: restore Qt's usual message handling.
+    // The application exists: restore Qt's usual message handling, or end
+    // the program if the platform has no screen to show a window on.
     void Release();
 };
 

@@ -6,11 +6,12 @@
 #   share/zunpeko/                 d3l.mp3, doa.wav, Smash.wav
 #   share/applications/zunpeko.desktop
 #   share/metainfo/org.example.zunpeko.metainfo.xml
+#   share/doc/zunpeko/copyright    the licences, in Debian's machine-readable form
 #   share/icons/hicolor/<N>x<N>/apps/zunpeko.png, scalable/apps/zunpeko.svg
 #
 # The game opens its sounds by bare name in the current directory, so whatever
-# starts it has to start it there: the launcher does so for a shell, the desktop
-# entry's Path for a menu.
+# starts it has to start it there: the launcher does so, for a shell and for the
+# desktop entry, which runs it by name from the PATH.
 
 set(ZUNPEKO_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/zunpeko)
 set(ZUNPEKO_SOUND_DIR ${CMAKE_INSTALL_DATADIR}/zunpeko)
@@ -44,20 +45,15 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/zunpeko.in ${PROJECT_BINARY_DIR}/
                @ONLY)
 install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/zunpeko DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The desktop entry names absolute paths, so it is written when the prefix is
-# known: at install time, where `cmake --install --prefix` and CPack's own
-# prefix have their say.
-install(CODE "
-  set(ZUNPEKO_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/packaging/zunpeko.desktop.in\")
-  set(ZUNPEKO_STAGING_DIR \"${PROJECT_BINARY_DIR}/packaging\")
-  set(ZUNPEKO_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
-  set(ZUNPEKO_SOUND_DIR \"${ZUNPEKO_SOUND_DIR}\")
-  set(ZUNPEKO_APPLICATIONS_DIR \"${CMAKE_INSTALL_DATADIR}/applications\")
-  include(\"${PROJECT_SOURCE_DIR}/packaging/InstallDesktopEntry.cmake\")
-")
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/zunpeko.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.example.zunpeko.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Where Debian looks for a package's licences; a plain install keeps it too.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zunpeko)
 
 # The sprite tool draws the icon theme tree at build time (target zunpeko_icons).
 if(DEFINED ZUNPEKO_ICON_DIR)

@@ -1,5 +1,7 @@
 #include "Game.h"
 
+#include "GameTexts.h"
+
 namespace zunpeko {
 
 namespace {

@@ -25,7 +25,6 @@ inline constexpr int kBoardLeft = 50;
 inline constexpr int kBoardTop = 60;
 inline constexpr int kCellPitchX = 100;
 inline constexpr int kCellPitchY = 70;
-inline constexpr int kCellSize = 63;
 
 // A hole's hit box: 63 pixels square around the point 25 pixels right of and
 // below its cell's top-left corner, every bound exclusive.
@@ -37,12 +36,6 @@ inline constexpr std::int32_t kMolePoints = 10;
 inline constexpr std::int32_t kYellowMolePoints = 30;
 inline constexpr std::int32_t kWhiteMolePoints = 10;
 inline constexpr std::int32_t kWhiteMoleBonusMs = 5999;
-
-// "残り時間 N 秒" with N = timeLeftMs / 1000, in code page 932.
-SjisText TimeLabelText(std::int32_t timeLeftMs);
-
-// The score panel's text: the score in decimal.
-SjisText ScoreText(std::int32_t score);
 
 // The rules of a game: reset, tick (spawning, the white-mole schedule,
 // animation, the clock) and hits. Everything outside the rules goes through

@@ -2,7 +2,7 @@
 set(CPACK_PACKAGE_NAME zunpeko)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Zunpeko developers")
-set(CPACK_PACKAGE_CONTACT "The Zunpeko developers <zunpeko@example.org>")
+set(CPACK_PACKAGE_CONTACT "The Zunpeko developers <zun@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://zunpeko.example.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "whack-a-mole game with a Japanese interface")
 set(CPACK_PACKAGE_DESCRIPTION
@@ -13,7 +13,7 @@ minute after a 3-2-1 countdown; the three best scores are kept for each user.")
 
 set(CPACK_GENERATOR DEB)
 # Install into the staging folder through DESTDIR with the real prefix, so the
-# desktop entry written at install time names /usr and not the staging folder.
+# install code that makes the music's link sees the prefix the package has.
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

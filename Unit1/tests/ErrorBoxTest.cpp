@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <stdexcept>
 
@@ -77,6 +78,26 @@ TEST(HandlerErrors, OfAnyOtherKindAreShownToo) {
     RunHandler(nullptr, [] { throw std::runtime_error("out of range"); });
     EXPECT_EQ(seen.count, 1);
     EXPECT_EQ(seen.text, QStringLiteral("out of range."));
+}
+
+// An error raised while the window is being made (the music beside the
+// executable missing) comes before the window is on the screen: its box
+// belongs in the middle of the screen, not of where the window might go.
+TEST(HandlerErrors, OfAWindowNotYetShownAreShownInTheMiddleOfTheScreen) {
+    QWidget owner;
+    owner.setGeometry(10, 20, 200, 100);
+    QPoint boxCentre;
+    QTimer::singleShot(0, [&boxCentre] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            boxCentre = box->frameGeometry().center();
+            box->close();
+        }
+    });
+    RunHandler(&owner, [] { throw PlatformError("cannot open d3l.mp3"); });
+    const QPoint screenCentre = QApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((boxCentre - screenCentre).manhattanLength(), 2)
+        << "box centred at " << boxCentre.x() << ", " << boxCentre.y() << ", screen's at "
+        << screenCentre.x() << ", " << screenCentre.y();
 }
 
 TEST(HandlerErrors, NoErrorNoBox) {

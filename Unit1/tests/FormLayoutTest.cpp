@@ -110,6 +110,21 @@ TEST(MainWindow, ShowsTheHiScoreAndHelpPanelsInFrontOfTheTitlePanel) {
     EXPECT_EQ(image.pixelColor(16 + 30, 8 + 150), colors::clBtnFace);
 }
 
+TEST(MainWindow, KeepsEverythingOnTheHelpPanelClearOfItsBevel) {
+    TestPlatform platform;
+    TForm1 form(platform);
+    const int bevel = form.Pnl_Help->BevelWidth();
+    const QRect face = form.Pnl_Help->rect().adjusted(bevel, bevel, -bevel, -bevel);
+    const auto children = form.Pnl_Help->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    ASSERT_GE(children.size(), 10);
+    for (const QWidget* child : children) {
+        EXPECT_TRUE(face.contains(child->geometry()))
+            << child->objectName().toStdString() << " at " << child->geometry().x() << ", "
+            << child->geometry().y() << ", " << child->width() << " x " << child->height()
+            << " runs into the bevel";
+    }
+}
+
 TEST(MainWindow, CutsOffThePartOfASlidingPanelOutsideTheClientArea) {
     TestPlatform platform;
     TForm1 form(platform);
@@ -131,8 +146,9 @@ TEST(MainWindow, GivesTheHyperlinksTheirTargetsAndLooks) {
     EXPECT_EQ(form.URLLink1->Link(), "https://zunpeko.example.org/");
     EXPECT_TRUE(form.URLLink1->EnableShowHint());
     EXPECT_EQ(form.URLLink2->URLType(), TURLtype::tpMAIL);
-    EXPECT_EQ(form.URLLink2->Link(), "zunpeko@example.org");
+    EXPECT_EQ(form.URLLink2->Link(), "zun@example.org");
     EXPECT_EQ(form.URLLink2->Caption(), form.URLLink2->Link());
+    EXPECT_LE(form.URLLink2->width(), 101) << "wider than the mail address's place on the panel";
     EXPECT_FALSE(form.URLLink2->EnableShowHint());
     for (const TURLLink* link : {form.URLLink1, form.URLLink2}) {
         EXPECT_EQ(link->LinkColor(), colors::clRed);

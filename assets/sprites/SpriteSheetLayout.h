@@ -21,8 +21,9 @@ inline constexpr int kShownSize = kCellSize - 1;
 // The window's own pale yellow, so the cells blend into the board around them.
 inline constexpr QRgb kBackground = 0xFFFFFF80;
 
-// The renderer clears the board by a fill that stops at this colour, so the
-// sheet must never contain it.
+// A colour kept out of the sheet, free to serve as a key or boundary colour
+// that no pixel of the artwork can be mistaken for; the sprite tool refuses a
+// palette that holds it.
 inline constexpr QRgb kFillStopColour = 0xFFFF00FF;
 
 // The frame nothing ever shows: a cell of plain background.

@@ -4,8 +4,7 @@
 
 namespace zunpeko::sprites {
 
-// The sprite sheet carried inside the program (resource :/zunpeko/sprites.png),
-// or a null image if the program was linked without the zunpeko_assets library.
+// The sprite sheet carried inside the program (resource :/zunpeko/sprites.png).
 QImage LoadSpriteSheet();
 
 }  // namespace zunpeko::sprites

@@ -6,9 +6,12 @@
 #   stage    BUILD ROOT PREFIX  cmake --install BUILD into ROOT with PREFIX
 #   package  BUILD OUT ROOT     cpack -G DEB into OUT, unpacked into ROOT
 #   depends  OUT                the package's Depends name the libraries and fonts
-#   layout   ROOT PREFIX        the desktop entry's Exec, Path and Icon resolve
+#   layout   ROOT PREFIX        the desktop entry's Exec and Icon resolve, the launcher
+#                               has its sounds, and the licences are in Debian's
+#                               copyright file
 #   validate ROOT PREFIX        desktop-file-validate and appstreamcli accept them
-#   launch   ROOT PREFIX        the entry's Exec starts the game from elsewhere
+#   launch   ROOT PREFIX        the entry's Exec, found on the PATH, starts the game
+#                               from elsewhere
 set -euo pipefail
 
 readonly icon_sizes=(16 22 24 32 48 64 128 256)
@@ -36,6 +39,16 @@ exec_program() {
   else
     echo "${value%% *}"
   fi
+}
+
+# The entry names its program by name alone, for the PATH to find: the same
+# entry then serves any prefix whose bin folder is on the PATH.
+entry_program() {
+  local root=$1 prefix=$2
+  local program
+  program=$(exec_program "$(desktop_value "$(desktop_file "$root" "$prefix")" Exec)")
+  [[ -n $program && $program != */* ]] || fail "Exec names '$program', not a program on the PATH"
+  echo "$program"
 }
 
 cmd_stage() {
@@ -79,18 +92,18 @@ cmd_layout() {
   [[ -f $desktop ]] || fail "no desktop entry at $desktop"
   cat "$desktop"
 
-  local program dir icon
-  program=$(exec_program "$(desktop_value "$desktop" Exec)")
-  dir=$(desktop_value "$desktop" Path)
+  local program icon
+  program=$(entry_program "$root" "$prefix")
   icon=$(desktop_value "$desktop" Icon)
-  [[ $program == /* ]] || fail "Exec does not name its program by an absolute path: $program"
-  [[ $program == "$prefix"/* ]] || fail "Exec names $program, outside the prefix $prefix"
-  [[ -f $root$program && -x $root$program ]] || fail "Exec's program $program is not installed executable"
-  [[ -d $root$dir ]] || fail "Path $dir is not installed"
+  local launcher="$root$prefix/bin/$program"
+  [[ -f $launcher && -x $launcher ]] || fail "Exec's program $program is not installed executable in bin"
+  # The launcher changes folder itself; a Path would only pin the entry to one prefix.
+  [[ -z $(desktop_value "$desktop" Path) ]] || fail "the entry sets a Path"
 
+  # The launcher starts the game in the folder of its sounds.
   local sound
   for sound in "${sound_files[@]}"; do
-    [[ -s $root$dir/$sound ]] || fail "Path $dir does not hold $sound"
+    [[ -s $root$prefix/share/zunpeko/$sound ]] || fail "$prefix/share/zunpeko does not hold $sound"
   done
 
   # The game opens the music a second time beside its own executable.
@@ -113,10 +126,54 @@ cmd_layout() {
   grep -q '<launchable type="desktop-id">zunpeko.desktop</launchable>' "$metainfo" ||
     fail "the metainfo does not launch zunpeko.desktop"
 
+  check_copyright "$root$prefix/share/doc/zunpeko/copyright" "$metainfo"
+
   # Nothing installed may point back into the build or the packaging stage.
   local leaked
   leaked=$(grep -rlI -e '_CPack_Packages' -e "$root" "$root" || true)
   [[ -z $leaked ]] || fail "files name the staging folder: $leaked"
+}
+
+# FILE is a machine-readable Debian copyright file: it declares the format,
+# every licence a Files paragraph names has its own paragraph with its text or
+# a pointer to a licence text the system has, and the files as a whole carry
+# the licence the METAINFO declares.
+check_copyright() {
+  local file=$1 metainfo=$2
+  [[ -f $file ]] || fail "no copyright file at $file"
+  [[ $(head -n 1 "$file") == 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ]] ||
+    fail "$file does not start with the machine-readable format line"
+
+  local problems
+  problems=$(awk '
+    BEGIN { RS = ""; FS = "\n" }
+    {
+      files = 0; copyright = 0; license = ""; body = 0
+      for (i = 1; i <= NF; i++) {
+        if ($i ~ /^Files:/) files = 1
+        else if ($i ~ /^Copyright: *[^ ]/) copyright = 1
+        else if ($i ~ /^License:/) { license = $i; sub(/^License: */, "", license) }
+        else if ($i ~ /^ /) body++
+      }
+      if (files && !copyright) print "a Files paragraph has no Copyright: " $1
+      if (files && license == "") print "a Files paragraph has no License: " $1
+      if (files) used[license] = 1
+      else if (license != "" && NR > 1 && body > 0) defined[license] = 1
+    }
+    END { for (l in used) if (!(l in defined)) print "licence " l " has no paragraph of its own" }
+  ' "$file")
+  [[ -z $problems ]] || fail "$file: $problems"
+
+  local text
+  for text in $(grep -o '/usr/share/common-licenses/[A-Za-z0-9.+-]*' "$file"); do
+    [[ -f $text ]] || fail "$file points at $text, which this system does not have"
+  done
+
+  local declared
+  declared=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' "$metainfo")
+  [[ $declared == GPL-3.0-or-later ]] || fail "the metainfo declares the licence '$declared'"
+  awk 'BEGIN { RS = "" } /^Files: \*\n/' "$file" | grep -qx 'License: GPL-3+' ||
+    fail "the copyright file does not put all files under GPL-3+, the metainfo's $declared"
 }
 
 cmd_validate() {
@@ -168,7 +225,7 @@ stop() {
 cmd_launch() {
   local root=$1 prefix=$2
   local program
-  program=$root$(exec_program "$(desktop_value "$(desktop_file "$root" "$prefix")" Exec)")
+  program=$(entry_program "$root" "$prefix")
   work=$(mktemp -d) # global: the exit trap reads it
   trap 'rm -rf "$work"' EXIT
   mkdir -m 700 "$work/runtime"
@@ -179,11 +236,11 @@ cmd_launch() {
     fail "started without its sounds, the game reported nothing: the check below could not fail"
   grep '^zunpeko: ' "$work/stderr"
 
-  if ! started_well "$work" "$program"; then
+  if ! started_well "$work" env PATH="$root$prefix/bin:$PATH" "$program"; then
     cat "$work/stderr" >&2
     fail "$program, started from $work, did not keep running without errors"
   fi
-  echo "$program ran from $work without a start-up error"
+  echo "$program from $prefix/bin ran from $work without a start-up error"
 }
 
 command=${1:?usage: install_checks.sh stage|package|depends|layout|validate|launch ...}

@@ -8,7 +8,9 @@ namespace zunpeko::soak {
 namespace {
 
 // The frames each kind shows on steps 1, 2, ..., written down here from the
-// rules rather than taken from the engine, so the two can disagree.
+// rules rather than taken from the engine, so the two can disagree: an
+// independent oracle for the tables in engine/MoleField.cpp, kept apart on
+// purpose.
 constexpr std::int32_t kMoleFrames[] = {1, 2, 3, 2, 1};
 constexpr std::int32_t kQuickMoleFrames[] = {1, 2, 2, 1};
 constexpr std::int32_t kYellowMoleFrames[] = {4, 5, 5, 5, 4};

@@ -10,6 +10,7 @@
 
 #include "Cp932.h"
 #include "Game.h"
+#include "GameTexts.h"
 #include "Random.h"
 #include "SimHost.h"
 #include "Simulation.h"

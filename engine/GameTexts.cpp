@@ -1,6 +1,6 @@
-#include <string>
+#include "GameTexts.h"
 
-#include "Game.h"
+#include <string>
 
 namespace zunpeko {
 
