@@ -38,11 +38,12 @@ void TableHiScores::TellOfKeptCopy() {
         return;
     }
     const QString text =
-        QStringLiteral("ハイスコアのファイルが読めなかったので、元のファイルを\n%1\nとして残しました。")
+        QStringLiteral(
+            "ハイスコアのファイルが読めなかったので、元のファイルを\n%1\nとして残しました。")
             .arg(QDir::toNativeSeparators(copy));
     // Before the window is shown the box goes to the middle of the screen.
-    QMessageBox box(QMessageBox::Information, ToDisplay(ApplicationTitle()), text,
-                    QMessageBox::Ok, window_.isVisible() ? &window_ : nullptr);
+    QMessageBox box(QMessageBox::Information, ToDisplay(ApplicationTitle()), text, QMessageBox::Ok,
+                    window_.isVisible() ? &window_ : nullptr);
     box.exec();
 }
 

@@ -26,7 +26,7 @@ bool IsUsableHome(const QString& home) {
 }
 
 QString HomeFolder() {
-    const QString fromEnvironment = qEnvironmentVariable("HOME");
+    QString fromEnvironment = qEnvironmentVariable("HOME");
     if (IsUsableHome(fromEnvironment)) {
         return fromEnvironment;
     }
@@ -36,7 +36,7 @@ QString HomeFolder() {
     passwd* found = nullptr;
     if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
         found != nullptr) {
-        const QString fromPasswd = QFile::decodeName(found->pw_dir);
+        QString fromPasswd = QFile::decodeName(found->pw_dir);
         if (IsUsableHome(fromPasswd)) {
             return fromPasswd;
         }

@@ -236,8 +236,9 @@ void HiScoreTable::TakeInGamesSavedElsewhere() {
             candidates.push_back(entry);
         }
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const HiScoreEntry& a, const HiScoreEntry& b) { return a.score > b.score; });
+    std::stable_sort(
+        candidates.begin(), candidates.end(),
+        [](const HiScoreEntry& a, const HiScoreEntry& b) { return a.score > b.score; });
     std::copy_n(candidates.begin(), kRanks, entries_.begin());
     Show(" ");
 }

@@ -134,7 +134,7 @@ bool SameBytes(const QString& a, const QString& b) {
         !second.open(QIODevice::ReadOnly)) {
         return false;
     }
-    constexpr qint64 kChunk = 64 * 1024;
+    constexpr qint64 kChunk = qint64{64} * 1024;
     while (!first.atEnd()) {
         if (first.read(kChunk) != second.read(kChunk)) {
             return false;

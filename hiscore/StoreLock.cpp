@@ -45,8 +45,7 @@ bool StoreLock::Take() {
 
 bool StoreLock::IsAbandoned() const {
     const QFileInfo info(path_);
-    if (!info.exists() ||
-        info.lastModified().msecsTo(QDateTime::currentDateTime()) < kFreshMs) {
+    if (!info.exists() || info.lastModified().msecsTo(QDateTime::currentDateTime()) < kFreshMs) {
         return false;
     }
     const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC);

@@ -25,6 +25,10 @@ TEST(RegSyntax, ReadsEveryDataFormAndLeavesMalformedLinesUnread) {
     EXPECT_EQ(ReadLine("\"v\"=hex:de,AD , be"), (RegValue{kRegBinary, "\xde\xad\xbe"}));
     EXPECT_EQ(ReadLine("\"v\"=hex(4):01,02,\\\r\n  03,04,05"), (RegValue{kRegDword, "\1\2\3\4\5"}));
     EXPECT_EQ(ReadLine("\"v\"=hex(7fffffff):"), (RegValue{0x7FFFFFFFU, ""}));
+    // "表" (0x95 0x5C) as the registry editor writes it, with its second byte
+    // as it is, and as this program once wrote it, with that byte escaped.
+    EXPECT_EQ(ReadLine("\"v\"=\"\x95\x5c\""), StringValue("\x95\x5c"));
+    EXPECT_EQ(ReadLine("\"v\"=\"\x95\x5c\x5c\""), StringValue("\x95\x5c"));
     for (const char* line : {"\"v\"=dword:123456789", "\"v\"=dword:", "\"v\"=\"a\\nb\"",
                              "\"v\"=\"open", "\"v\"=\"a\" trailing", "\"v\"=hex(4:01",
                              "\"v\"=hex:01,,02", "\"v\"=hex:123", "\"v\"=-", " \"v\"=dword:1"}) {

@@ -18,9 +18,9 @@ constexpr std::string_view kTableKey = "HKEY_CURRENT_USER\\Zunpeko";
 
 std::vector<std::string> StoredNames(const QString& path) {
     QFile file(path);
-    const auto document =
-        file.open(QIODevice::ReadOnly) ? RegDocument::Parse(file.readAll().toStdString())
-                                       : std::nullopt;
+    const auto document = file.open(QIODevice::ReadOnly)
+                              ? RegDocument::Parse(file.readAll().toStdString())
+                              : std::nullopt;
     std::vector<std::string> names;
     for (const char* value : {"SName1", "SName2", "SName3"}) {
         const auto name = document ? document->FindValue(kTableKey, value) : std::nullopt;

@@ -103,8 +103,7 @@ TEST_F(FullDisk, AFailedSaveIsReportedAndLeavesTheFileAsItWas) {
     for (const qint64 spare : {qint64{0}, kPage}) {
         SCOPED_TRACE(spare);
         Fill(spare);
-        EXPECT_EQ(GameOnFile(Store(), "second").Play(600),
-                  Message("'HSC1' の設定に失敗しました"));
+        EXPECT_EQ(GameOnFile(Store(), "second").Play(600), Message("'HSC1' の設定に失敗しました"));
         EXPECT_EQ(ReadAll(Store()), before);
         EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});  // no temporary
         Free();
@@ -145,7 +144,8 @@ TEST_F(FullDisk, StartsOnAFileThatCannotBeReadNeverPileUpCopies) {
             // At most one copy, holding the whole file; none of an empty file.
             QStringList files = FilesIn(Folder());
             files.removeOne(QStringLiteral("user.reg"));
-            EXPECT_LE(files.size(), std::string_view(bytes).empty() ? 0 : 1) << files.join(u' ').toStdString();
+            EXPECT_LE(files.size(), std::string_view(bytes).empty() ? 0 : 1)
+                << files.join(u' ').toStdString();
             for (const QString& name : files) {
                 EXPECT_EQ(ReadAll(Folder() + u'/' + name), bytes) << name.toStdString();
             }
@@ -160,8 +160,9 @@ TEST_F(StoreSafety, AFileKeptAsideIsCopiedOnceForTheSameBytesAndNeverWhenEmpty) 
 
     const QString bak = Store() + QStringLiteral(".bak");
     const QString bak1 = Store() + QStringLiteral(".bak1");
-    for (const auto& [garbage, told] : {std::pair{"garbage one", bak}, std::pair{"garbage one", QString()},
-                                        std::pair{"garbage two", bak1}}) {
+    for (const auto& [garbage, told] :
+         {std::pair{"garbage one", bak}, std::pair{"garbage one", QString()},
+          std::pair{"garbage two", bak1}}) {
         WriteAll(Store(), garbage);
         GameOnFile game(Store(), "x");
         EXPECT_EQ(game.Play(std::nullopt), "");
@@ -229,7 +230,8 @@ TEST_F(StoreSafety, ValuesTheLoadCouldNotReadAreKeptAsideBeforeTheFirstSave) {
 
 TEST_F(StoreSafety, ASaveSweepsOnlyTheTemporariesThisProgramLeft) {
     ASSERT_EQ(GameOnFile(Store(), "x").Play(0), "");
-    const QStringList theirs = {QStringLiteral("user.reg.abc123"), QStringLiteral("user.reg.backup"),
+    const QStringList theirs = {QStringLiteral("user.reg.abc123"),
+                                QStringLiteral("user.reg.backup"),
                                 QStringLiteral("user.reg.zunpeko-save-ABCDEF"),
                                 QStringLiteral("user.reg.zunpeko-save-abc1234")};
     for (const QString& name : theirs) {
