@@ -74,6 +74,19 @@ TEST(GameSound, AtCreationThePlayersOpenTheirFilesByBareNameInTheCurrentDirector
     EXPECT_EQ(sound.MP3.FileName(), "d3l.mp3");
 }
 
+// The hit ends the previous hit first, then starts: in the other order every
+// hit would be silenced at once.
+TEST(GameSound, EachHitLeavesTheHitSoundingOnTheMixer) {
+    ScratchFolder folder;
+    WriteFile("Smash.wav", ToneWave(2000));
+    GameSound sound(nullptr);
+    sound.PlayHit();
+    EXPECT_EQ(Mix_Playing(-1), 1) << "the hit ended before it was heard";
+    QTest::qWait(300);
+    sound.PlayHit();
+    EXPECT_EQ(Mix_Playing(-1), 1) << "a second hit must sound too";
+}
+
 // Files under the sound's name that are not sound files: each is refused at
 // once, with the media system's text, instead of hanging the start or
 // filling the memory.
