@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QString>
 #include <algorithm>
@@ -44,14 +45,31 @@ bool KernelHasSoundCard() {
                 .isEmpty();
 }
 
+// Drivers that open the kernel's sound devices themselves: sndio without its
+// server falls back on ALSA, "dsp" is OSS.
+bool TalksToTheKernel(const QByteArray& driver) {
+    return driver == "alsa" || driver == "sndio" || driver == "dsp";
+}
+
+// PipeWire's library complains on standard error when its server is not
+// there; a PipeWire server also answers as PulseAudio, which is tried first.
+bool PipeWireRunning() {
+    return qEnvironmentVariableIsSet("PIPEWIRE_REMOTE") ||
+           QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") +
+                             QStringLiteral("/pipewire-0"));
+}
+
 // SDL's own order of drivers, less those that cannot be what the player hears
-// with: the silent ones, and ALSA without a sound card.
+// with: the silent ones, and those that would only complain on standard error
+// that there is no sound card or no server.
 QByteArray DriverChoice() {
-    const bool alsaUseful = KernelHasSoundCard();
+    const bool haveCard = KernelHasSoundCard();
+    const bool pipeWire = PipeWireRunning();
     QByteArray list;
     for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
         const QByteArray name = SDL_GetAudioDriver(i);
-        if (name == "dummy" || name == "disk" || (name == "alsa" && !alsaUseful)) {
+        if (name == "dummy" || name == "disk" || (!haveCard && TalksToTheKernel(name)) ||
+            (name == "pipewire" && !pipeWire)) {
             continue;
         }
         list += (list.isEmpty() ? "" : ",") + name;

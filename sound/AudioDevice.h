@@ -20,8 +20,8 @@ namespace zunpeko {
 //
 // On a machine without a usable sound device it falls back to SDL's "dummy"
 // driver, which plays silently at the real pace, and says so once on standard
-// error. ALSA is not tried where the kernel has no sound card: it would only
-// fill standard error with its complaints.
+// error. Where the kernel has no sound card, only sound servers are tried:
+// ALSA and its kin would only fill standard error with their complaints.
 class AudioDevice {
   public:
     static AudioDevice& Instance();
