@@ -4,7 +4,7 @@
 
     soundcheck.py sounds DIR              test sounds, each of its own pitch
     soundcheck.py record RAW              records the sink's monitor (PULSE_SERVER)
-    soundcheck.py click X Y [X Y ...]     presses at screen points; prints the times
+    soundcheck.py click [--gap S] [--key K] X Y ...   presses at screen points; prints the times
     soundcheck.py check RAW EVENTS        checks the cues against the events
     soundcheck.py latency RAW PRESSES     press to hit-sound onset, median and max
 
@@ -88,7 +88,12 @@ def record(raw_path):
 
 
 def click(points):
-    """Presses at each point in turn; `--key NAME` first presses that key."""
+    """Presses at each point in turn, `--gap` seconds apart (0.12 unless
+    given); `--key NAME` first presses that key."""
+    gap = 0.12
+    if points[:1] == ["--gap"]:
+        gap = float(points[1])
+        points = points[2:]
     import ctypes
     x11 = ctypes.CDLL("libX11.so.6")
     xtst = ctypes.CDLL("libXtst.so.6")
@@ -108,7 +113,7 @@ def click(points):
     for i in range(0, len(points), 2):
         if i:
             # Far enough apart for each hit's crack to be heard on its own.
-            time.sleep(0.12)
+            time.sleep(gap)
         xtst.XTestFakeMotionEvent(display, -1, int(points[i]), int(points[i + 1]), 0)
         x11.XSync(display, 0)
         xtst.XTestFakeButtonEvent(display, 1, 1, 0)
