@@ -14,6 +14,8 @@
 namespace zunpeko {
 namespace {
 
+constexpr qint64 kMiB = qint64{1024} * 1024;
+
 class Descriptor {
   public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -37,7 +39,7 @@ class Descriptor {
 QString TooLargeText(const QString& fileName) {
     return QStringLiteral("Couldn't open '%1': larger than %2 MiB")
         .arg(fileName)
-        .arg(kSoundFileLimit / (1024 * 1024));
+        .arg(kSoundFileLimit / kMiB);
 }
 
 QString SystemReason(int error) {
