@@ -104,7 +104,7 @@ bool AudioDevice::Wake() {
         return true;
     }
     if (state_ == State::Decoding) {
-        EndDecoding();
+        CloseSilent();
     }
     if (!OpenDevice()) {
         return false;
@@ -158,7 +158,7 @@ bool AudioDevice::OpenSilent() {
     return open;
 }
 
-bool AudioDevice::BeginDecoding() {
+bool AudioDevice::ReadyToDecode() {
     if (state_ != State::Closed) {
         return true;
     }
@@ -168,16 +168,16 @@ bool AudioDevice::BeginDecoding() {
     if (!OpenSilent()) {
         return false;
     }
+    // Kept open for the files that follow (opening and closing costs tens of
+    // milliseconds each time), until a second passes with nothing to do.
     state_ = State::Decoding;
+    WatchForIdle();
     return true;
 }
 
-void AudioDevice::EndDecoding() {
-    if (state_ == State::Decoding) {
-        CloseMixer();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        state_ = State::Closed;
-    }
+void AudioDevice::CloseSilent() {
+    CloseMixer();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool AudioDevice::OpenMixer() {
@@ -234,9 +234,13 @@ void AudioDevice::AfterMix(void* device, unsigned char* /*stream*/, int /*length
 }
 
 void AudioDevice::CloseIfIdle() {
-    if (state_ == State::Playing && closeAsked_ && Mix_Playing(-1) == 0 &&
+    if (state_ != State::Closed && closeAsked_ && Mix_Playing(-1) == 0 &&
         Mix_PlayingMusic() == 0) {
-        CloseMixer();
+        if (state_ == State::Decoding) {
+            CloseSilent();
+        } else {
+            CloseMixer();
+        }
         return;
     }
     idleMixes_ = 0;

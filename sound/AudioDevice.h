@@ -16,7 +16,7 @@ namespace zunpeko {
 // nothing playing or held closes it again. Decoding a file needs the mixer but
 // no device: while none is open, files are decoded on SDL's silent driver in
 // the very format the device is later opened with, so what was decoded plays
-// unchanged.
+// unchanged; the silent driver too closes after a second with nothing to do.
 //
 // On a machine without a usable sound device it falls back to SDL's "dummy"
 // driver, which plays silently at the real pace, and says so once on standard
@@ -40,10 +40,9 @@ class AudioDevice {
     // "dummy", ...); empty before the first sound.
     const std::string& DriverName() const { return driver_; }
 
-    // The mixer ready to decode a file, with or without a device; pair with
-    // EndDecoding. False when it cannot be had (SDL's error says why).
-    bool BeginDecoding();
-    void EndDecoding();
+    // The mixer ready to decode a file, with or without a device. False when
+    // it cannot be had (SDL's error says why).
+    bool ReadyToDecode();
 
     // A mixer channel of the caller's own, and the routing of its end.
     int ClaimChannel(EndListener listener);
@@ -60,6 +59,7 @@ class AudioDevice {
     bool OpenDevice();
     bool OpenOnDriverChoice();
     bool OpenSilent();
+    void CloseSilent();
     bool OpenMixer();
     void CloseMixer();
     void CloseIfIdle();

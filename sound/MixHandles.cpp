@@ -17,12 +17,11 @@ template <typename Decode>
 auto Decoded(const QString& fileName, Decode&& decode) {
     AudioDevice& device = AudioDevice::Instance();
     SDL_ClearError();
-    if (!device.BeginDecoding()) {
+    if (!device.ReadyToDecode()) {
         const PlatformError error = MediaSystemError();
         throw SoundFileError(error.Text(), fileName, ToDisplay(error.Text()));
     }
     auto result = decode();
-    device.EndDecoding();
     if (!result) {
         const PlatformError error = MediaSystemError();
         throw SoundFileError(error.Text(), fileName, ToDisplay(error.Text()));
