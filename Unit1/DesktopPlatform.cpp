@@ -1,13 +1,15 @@
 #include "DesktopPlatform.h"
 
-#include "PlayerSound.h"
+#include "ErrorBox.h"
+#include "GameSound.h"
 #include "TableHiScores.h"
 #include "Unit1.h"
 
 namespace zunpeko {
 
 std::unique_ptr<FormSound> DesktopPlatform::MakeSound(TForm1& window) {
-    return std::make_unique<PlayerSound>(window);
+    return std::make_unique<GameSound>(
+        [&window](const PlatformError& error) { ShowErrorBox(&window, error.Text()); });
 }
 
 std::unique_ptr<FormHiScores> DesktopPlatform::MakeHiScores(TForm1& window) {

@@ -85,6 +85,11 @@ void TForm1::ApplyWindowDefinition() {
     // The menu belongs in the window even where the desktop offers a global menu bar.
     menuBar()->setNativeMenuBar(false);
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    // The window's face at the menu's own size: the desktop's default face
+    // has no Japanese and would pull in a third font file for the captions.
+    QFont menuFont = menuBar()->font();
+    menuFont.setFamilies(surface_->font().families());
+    menuBar()->setFont(menuFont);
     BuildMenu(*menuBar());
 
     LoadPictures();

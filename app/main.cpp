@@ -9,6 +9,7 @@
 #include "EndOnSignal.h"
 #include "ErrorBox.h"
 #include "PlatformError.h"
+#include "SoundFile.h"
 #include "StartupFailure.h"
 #include "TickTrace.h"
 #include "Unit1.h"
@@ -45,6 +46,9 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<zunpeko::TForm1> form1;
     try {
         form1 = std::make_unique<zunpeko::TForm1>(platform);
+    } catch (const zunpeko::SoundFileError& error) {
+        // The sound has already named the file and the reason.
+        return zunpeko::ReportStartupFailure(error);
     } catch (const zunpeko::PlatformError& error) {
         return FailStartup(error);
     }

@@ -7,8 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "GameSound.h"
 #include "MixHandles.h"
-#include "SoundCues.h"
 
 namespace zunpeko {
 namespace {
@@ -27,9 +27,9 @@ class InSoundsFolder {
 // reused, the last hit ended and the new one started.
 void HitCue(benchmark::State& state) {
     const InSoundsFolder folder;
-    AsyncSound hitSound;
+    GameSound sound(nullptr);
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        PlayHitCue(hitSound);
+        sound.PlayHit();
     }
 }
 BENCHMARK(HitCue);
@@ -46,12 +46,12 @@ BENCHMARK(HitSoundDecode);
 // The music's notification handler at the end of each pass: rewind and play.
 void MusicRestart(benchmark::State& state) {
     const InSoundsFolder folder;
-    MediaPlayer music;
-    music.Open(kMusicFile);
+    GameSound sound(nullptr);
+    sound.MP3.Open(kMusicFile);
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        LoopOnSuccess(music, MediaPlayer::Result::Successful);
+        sound.MP3Notify(MediaPlayer::Result::Successful);
     }
-    music.Stop();
+    sound.MP3.Stop();
     QCoreApplication::processEvents();
 }
 BENCHMARK(MusicRestart);
@@ -59,10 +59,9 @@ BENCHMARK(MusicRestart);
 // Both players opening their files when the window is made.
 void OpenPlayers(benchmark::State& state) {
     const InSoundsFolder folder;
-    MediaPlayer endSound;
-    MediaPlayer music;
+    GameSound sound(nullptr);
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        OpenPlayersAtCreation(endSound, music);
+        sound.OpenPlayers();
     }
 }
 BENCHMARK(OpenPlayers)->Unit(benchmark::kMillisecond);

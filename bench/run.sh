@@ -7,10 +7,19 @@
 #   periods, and the micro-benchmarks of the tick, a press and DrawBoard.
 # The floor also runs a second time with Japanese text in the game's two faces
 # ("floor-ja"), to tell what the fonts cost from what the game itself costs.
+# Start-up is measured twice: on a machine without a sound device (no server
+# to find, SDL's own choice of driver) and with a PulseAudio server of the
+# script's own running. With the server: the wake-ups on the title screen and
+# between games, and the delay from a press on a mole to the onset of its hit
+# sound in a recording of the server's null sink (tests/pulse/soundcheck.py;
+# presses and recording on one clock).
+# BASELINE=REV also builds that revision of the game (git archive) and
+# measures it beside this one as "before", in the same run.
 # Builds in Release into build-bench/ (or BENCH_BUILD_DIR) and prints a Markdown
 # report, also kept with the raw data in <build>/perf/.
 #
 #   bench/run.sh              RUNS=11 by default; ZUNPEKO_JOBS=2 build jobs
+#   BASELINE=a0fc184 bench/run.sh
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -26,7 +35,9 @@ readonly game_probe=10,200,ffff80
 readonly start_button=(320 300)
 
 subjects=(game floor floor-ja)
-declare -A command startup idle_cpu_ms idle_wakeups idle_threads hwm anon fonts
+games=(game)
+declare -A command startup startup_pulse idle_cpu_ms idle_wakeups idle_threads hwm anon fonts
+declare -A between_wakeups between_threads latency game_cpu game_wall
 
 log() { echo "bench: $*" >&2; }
 
@@ -39,6 +50,21 @@ build_all() {
       -DZUNPEKO_BUILD_TESTS=OFF -DZUNPEKO_BUILD_BENCHMARKS=ON >&2
   fi
   cmake --build "$build" --parallel "${ZUNPEKO_JOBS:-2}" >&2
+  if [[ -n ${BASELINE:-} ]]; then
+    local src=$build/baseline/src rev
+    rev=$(git -C "$root" rev-parse "$BASELINE")
+    # Unpacked once per revision: fresh files would rebuild it all.
+    if [[ $(cat "$build/baseline/revision" 2>/dev/null) != "$rev" ]]; then
+      rm -rf "$src"
+      mkdir -p "$src"
+      git -C "$root" archive "$rev" | tar -x -C "$src"
+      echo "$rev" >"$build/baseline/revision"
+    fi
+    cmake -S "$src" -B "$build/baseline/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DZUNPEKO_BUILD_TESTS=OFF \
+      -DZUNPEKO_BUILD_BENCHMARKS=OFF >&2
+    cmake --build "$build/baseline/build" --parallel "${ZUNPEKO_JOBS:-2}" --target zunpeko >&2
+  fi
 }
 
 start_display() {
@@ -134,21 +160,24 @@ verdict() {
     'BEGIN { print ((strict == "below") ? v < t : v <= t) ? "met" : "missed" }'
 }
 
+# Start-up of every subject, RUNS times each; the medians go to the array
+# named by $1.
 measure_startup() {
-  local i subject line
+  local -n result=$1
+  local i subject line n=${#subjects[@]}
   local -A times
   for ((i = 0; i < runs; i++)); do
     # Rotate the order, so no subject always starts on the warmest cache.
-    local order=("${subjects[@]:i%3}" "${subjects[@]:0:i%3}")
+    local order=("${subjects[@]:i%n}" "${subjects[@]:0:i%n}")
     for subject in "${order[@]}"; do
       line=$(probe_launch "$subject")
       read_probe "$line"
-      echo "$subject $line" >>"$perf/startup.txt"
+      echo "$1 $subject $line" >>"$perf/startup.txt"
       times[$subject]+="$p_painted_ms "
     done
   done
   for subject in "${subjects[@]}"; do
-    startup[$subject]=$(printf '%s\n' ${times[$subject]} | median)
+    result[$subject]=$(printf '%s\n' ${times[$subject]} | median)
   done
 }
 
@@ -207,6 +236,7 @@ dismiss_name_prompt() {
       xdotool key --window "$window" Escape 2>/dev/null && log "dismissed the hi-score name prompt"
     fi
   done
+  return 0
 }
 
 # One game from "START!!" until the title screen is back, clicked throughout.
@@ -264,34 +294,58 @@ machine() {
   echo '```'
 }
 
+# The value of array $1 at key $2, or a dash.
+cell() {
+  local -n values=$1
+  echo "${values[$2]:-—}"
+}
+
+ms_cell() {
+  local v
+  v=$(cell "$1" "$2")
+  if [[ $v == — ]]; then echo —; else echo "$v ms"; fi
+}
+
+mib_cell() {
+  local v
+  v=$(cell "$1" "$2")
+  if [[ $v == — ]]; then echo —; else echo "$(mib "$v") MiB"; fi
+}
+
 report() {
-  local idle_pct play_pct startup_ratio hwm_ratio trace_verdict=missed
+  local idle_pct play_pct trace_verdict=missed
+  local ratio_nodev ratio_pulse hwm_ratio lat_median
   idle_pct=$(awk -v c="${idle_cpu_ms[game]}" -v s="$idle_seconds" 'BEGIN { printf "%.2f", c / (s * 10) }')
-  play_pct=$(awk -v c="$game_cpu_ms" -v w="$game_wall_ms" 'BEGIN { printf "%.2f", c * 100 / w }')
-  startup_ratio=$(ratio "${startup[game]}" "${startup[floor]}")
-  hwm_ratio=$(ratio "${hwm[game]}" "${hwm[floor]}")
+  play_pct=$(awk -v c="${game_cpu[game]}" -v w="${game_wall[game]}" 'BEGIN { printf "%.2f", c * 100 / w }')
+  ratio_nodev=$(ratio "${startup[game]}" "${startup[floor-ja]}")
+  ratio_pulse=$(ratio "${startup_pulse[game]}" "${startup_pulse[floor-ja]}")
+  hwm_ratio=$(ratio "${hwm[game]}" "${hwm[floor-ja]}")
   read_probe "$trace_line"
   local trace_abs=${p_trace_error_pct#-}
   [[ $trace_abs == n/a ]] || trace_verdict=$(verdict "$trace_abs" 1)
+  lat_median=$(awk -v l="${latency[game]:-}" 'BEGIN { split(l, w, " "); print (w[2] == "" ? 999 : w[2]) }')
 
-  cat <<EOF
-## Figures ($(date -u +%Y-%m-%d), $runs start-ups each)
+  cat <<REPORT
+## Figures ($(date -u +%Y-%m-%d), $runs start-ups each${BASELINE:+; before: $BASELINE})
 
-| measure | game | floor | floor-ja | target | result |
-|---|---|---|---|---|---|
-| start-up to painted window, median | ${startup[game]} ms | ${startup[floor]} ms | ${startup[floor-ja]} ms | ≤ 1.3 × floor | $startup_ratio × — $(verdict "$startup_ratio" 1.3) |
-| CPU on the first screen over ${idle_seconds} s | ${idle_cpu_ms[game]} ms ($idle_pct %) | ${idle_cpu_ms[floor]} ms | ${idle_cpu_ms[floor-ja]} ms | < 1 % | $(verdict "$idle_pct" 1 below) |
-| wake-ups on the first screen over ${idle_seconds} s | ${idle_wakeups[game]} | ${idle_wakeups[floor]} | ${idle_wakeups[floor-ja]} | (reported) | — |
-| CPU share through one game ($game_wall_ms ms) | $game_cpu_ms ms ($play_pct % of a core) | — | — | < 5 % | $(verdict "$play_pct" 5 below) |
-| peak resident memory (game: after one game) | $(mib "${hwm[game]}") MiB | $(mib "${hwm[floor]}") MiB | $(mib "${hwm[floor-ja]}") MiB | ≤ 1.5 × floor | $hwm_ratio × — $(verdict "$hwm_ratio" 1.5) |
-| resident now: private (anonymous) memory | $(mib "${anon[game]}") MiB | $(mib "${anon[floor]}") MiB | $(mib "${anon[floor-ja]}") MiB | (reported) | — |
-| resident now: pages of mapped font files | $(mib "${fonts[game]}") MiB | $(mib "${fonts[floor]}") MiB | $(mib "${fonts[floor-ja]}") MiB | (reported) | — |
-| game wall time against its nominal ticks ($p_trace_ticks ticks) | $p_trace_wall_ms ms vs $p_trace_nominal_ms ms | — | — | within 1 % | $p_trace_error_pct % — $trace_verdict |
+| measure | game | before | floor | floor-ja | target | result |
+|---|---|---|---|---|---|---|
+| start-up to painted title, no sound device (median) | $(ms_cell startup game) | $(ms_cell startup before) | $(ms_cell startup floor) | $(ms_cell startup floor-ja) | ≤ 1.3 × floor-ja | $ratio_nodev × — $(verdict "$ratio_nodev" 1.3) |
+| start-up to painted title, PulseAudio running (median) | $(ms_cell startup_pulse game) | $(ms_cell startup_pulse before) | $(ms_cell startup_pulse floor) | $(ms_cell startup_pulse floor-ja) | ≤ 1.3 × floor-ja | $ratio_pulse × — $(verdict "$ratio_pulse" 1.3) |
+| CPU on the title screen over ${idle_seconds} s | ${idle_cpu_ms[game]} ms ($idle_pct %) | $(ms_cell idle_cpu_ms before) | ${idle_cpu_ms[floor]} ms | ${idle_cpu_ms[floor-ja]} ms | < 1 % | $(verdict "$idle_pct" 1 below) |
+| wake-ups on the title screen over ${idle_seconds} s (all threads) | ${idle_wakeups[game]} | $(cell idle_wakeups before) | ${idle_wakeups[floor]} | ${idle_wakeups[floor-ja]} | ≤ 10 | $(verdict "${idle_wakeups[game]}" 10) |
+| wake-ups between games over ${idle_seconds} s (all threads) | ${idle_wakeups[game:between]} | $(cell idle_wakeups before:between) | — | — | ≤ 10 | $(verdict "${idle_wakeups[game:between]}" 10) |
+| CPU share through one game (${game_wall[game]} ms) | ${game_cpu[game]} ms ($play_pct % of a core) | $(ms_cell game_cpu before) | — | — | < 5 % | $(verdict "$play_pct" 5 below) |
+| peak resident memory (games: after one game) | $(mib "${hwm[game]}") MiB | $(mib_cell hwm before) | $(mib "${hwm[floor]}") MiB | $(mib "${hwm[floor-ja]}") MiB | ≤ 1.3 × floor-ja | $hwm_ratio × — $(verdict "$hwm_ratio" 1.3) |
+| resident now: private (anonymous) memory | $(mib "${anon[game]}") MiB | $(mib_cell anon before) | $(mib "${anon[floor]}") MiB | $(mib "${anon[floor-ja]}") MiB | (reported) | — |
+| resident now: pages of mapped font files | $(mib "${fonts[game]}") MiB | $(mib_cell fonts before) | $(mib "${fonts[floor]}") MiB | $(mib "${fonts[floor-ja]}") MiB | (reported) | — |
+| press on a mole to the onset of its sound, through PulseAudio | $(cell latency game) | $(cell latency before) | — | — | median ≤ 30 ms | $(verdict "$lat_median" 30) |
+| game wall time against its nominal ticks ($p_trace_ticks ticks) | $p_trace_wall_ms ms vs $p_trace_nominal_ms ms | — | — | — | within 1 % | $p_trace_error_pct % — $trace_verdict |
 
-Against floor-ja: start-up $(ratio "${startup[game]}" "${startup[floor-ja]}") ×, peak resident memory $(ratio "${hwm[game]}" "${hwm[floor-ja]}") ×.
+Against the plain floor: start-up $(ratio "${startup[game]}" "${startup[floor]}") × (no device), $(ratio "${startup_pulse[game]}" "${startup_pulse[floor]}") × (PulseAudio); peak memory $(ratio "${hwm[game]}" "${hwm[floor]}") ×.
 
-Wake-ups by thread over the ${idle_seconds} s, game: \`${idle_threads[game]}\`;
-floor: \`${idle_threads[floor]}\`; floor-ja: \`${idle_threads[floor-ja]}\`
+Wake-ups by thread over the ${idle_seconds} s, game on the title screen: \`${idle_threads[game]}\`;
+between games: \`${idle_threads[game:between]}\`${BASELINE:+; before, title screen: \`${idle_threads[before]}\`; before, between games: \`${idle_threads[before:between]}\`}
 
 ### Micro-benchmarks (median and spread of 5 repetitions)
 
@@ -302,7 +356,69 @@ $micro
 ### Machine
 
 $(machine)
-EOF
+REPORT
+}
+
+# One game of a game subject with the test sounds (tests/pulse/soundcheck.py),
+# recorded from the server's null sink: presses on the twelve holes in turn,
+# four a second, and each hit's delay from its press to the onset of its sound.
+measure_latency() {
+  local subject=$1 dir=$perf/latency-$1 line points=() i recorder
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  python3 "$soundcheck" sounds "$dir"
+  # The music is opened again beside the executable.
+  cp "${command[$subject]}" "$dir/zunpeko"
+  python3 "$soundcheck" record "$dir/rec.raw" &
+  recorder=$!
+  started+=("$recorder")
+  line=$(cd "$dir" && "$build/bench/zunpeko_window_probe" launch --pixel "$title_probe" \
+    --client-height "$client_height" --keep -- "$dir/zunpeko")
+  read_probe "$line"
+  started+=("$p_pid")
+  local left=$p_left top=$((p_top + p_client_top))
+  xdotool mousemove "$((left + start_button[0]))" "$((top + start_button[1]))" click 1
+  "$build/bench/zunpeko_window_probe" wait --pid "$p_pid" --pixel "$game_probe" --poll-ms 100 >/dev/null
+  sleep 3
+  for ((i = 0; i < 100; i++)); do
+    points+=($((left + 75 + 100 * (i % 4))) $((top + 85 + 70 * (i % 12 / 4))))
+  done
+  python3 "$soundcheck" click --gap 0.25 "${points[@]}" >"$dir/presses.txt"
+  "$build/bench/zunpeko_window_probe" wait --pid "$p_pid" --pixel "$title_probe" --poll-ms 100 \
+    --timeout-ms 90000 >/dev/null || true
+  dismiss_name_prompt "$p_pid" "$p_window"
+  kill "$p_pid"
+  sleep 0.5
+  kill "$recorder"
+  wait "$recorder" 2>/dev/null || true
+  line=$(python3 "$soundcheck" latency "$dir/rec.raw" "$dir/presses.txt") || true
+  log "$subject: $line"
+  read_probe "$line"
+  latency[$subject]="median ${p_median_ms} ms, max ${p_max_ms} ms (${p_hits} hits)"
+}
+
+# A game subject on the title screen, then through one game, then between
+# games; with the server running.
+measure_game_subject() {
+  local subject=$1
+  log "$subject idle for ${idle_seconds} s, then one game, then idle again"
+  [[ $subject != game ]] || export ZUNPEKO_TRACE_TICKS=$perf/ticks.txt
+  launch_and_keep "$subject"
+  unset ZUNPEKO_TRACE_TICKS
+  measure_idle "$subject" "$p_pid"
+  measure_game "$p_pid" "$p_left" "$((p_top + p_client_top))" "$((p_window))"
+  game_cpu[$subject]=$game_cpu_ms
+  game_wall[$subject]=$game_wall_ms
+  # The pointer off the window: resting on a hyperlink label it would keep
+  # that label's hover tracking awake, which is no cost of sound. Then the
+  # end sound, and the device's second of grace.
+  xdotool mousemove 0 0
+  sleep 3
+  measure_idle "$subject:between" "$p_pid"
+  measure_memory "$subject" "$p_pid"
+  kill "$p_pid"
+  log "$subject: press to hit sound"
+  measure_latency "$subject"
 }
 
 main() {
@@ -311,18 +427,31 @@ main() {
   rm -rf "$perf"
   mkdir -p "$perf/data" "$perf/runtime"
   chmod 700 "$perf/runtime"
+  soundcheck=$root/tests/pulse/soundcheck.py
+  . "$root/tests/pulse/pulse.sh"
   command[game]=$build/bin/zunpeko
   command[floor]=$build/bench/zunpeko_bench_floor
   command[floor-ja]="$build/bench/zunpeko_bench_floor --japanese"
+  if [[ -n ${BASELINE:-} ]]; then
+    command[before]=$build/baseline/build/bin/zunpeko
+    subjects=(game before floor floor-ja)
+    games=(game before)
+  fi
   clk_tck=$(getconf CLK_TCK)
   started=()
-  trap stop_everything EXIT
+  trap 'stop_pulse; stop_everything' EXIT
   start_display
-  # A fresh hi-score table and no audio device: the same conditions every run.
-  export XDG_DATA_HOME=$perf/data XDG_RUNTIME_DIR=$perf/runtime SDL_AUDIODRIVER=dummy
+  # A fresh hi-score table; no sound server to be found and no driver named:
+  # a machine without a sound device, SDL making its own choice.
+  export XDG_DATA_HOME=$perf/data XDG_RUNTIME_DIR=$perf/runtime
+  unset SDL_AUDIODRIVER PULSE_SERVER
 
-  log "start-up, $runs runs of each"
-  measure_startup
+  log "start-up without a sound device, $runs runs of each"
+  measure_startup startup
+
+  start_pulse "$perf/pulse"
+  log "start-up with a PulseAudio server, $runs runs of each"
+  measure_startup startup_pulse
 
   local subject
   for subject in floor floor-ja; do
@@ -332,15 +461,10 @@ main() {
     measure_memory "$subject" "$p_pid"
     kill "$p_pid"
   done
-
-  log "game idle for ${idle_seconds} s, then one game"
-  export ZUNPEKO_TRACE_TICKS=$perf/ticks.txt
-  launch_and_keep game
-  unset ZUNPEKO_TRACE_TICKS
-  measure_idle game "$p_pid"
-  measure_game "$p_pid" "$p_left" "$((p_top + p_client_top))" "$((p_window))"
-  measure_memory game "$p_pid"
-  kill "$p_pid"
+  for subject in "${games[@]}"; do
+    measure_game_subject "$subject"
+  done
+  stop_pulse
   trace_line=$(analyse_trace "$perf/ticks.txt")
 
   log "micro-benchmarks"

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "AudioDevice.h"
+#include "PlatformError.h"
 
 namespace zunpeko {
 
@@ -12,16 +13,22 @@ namespace zunpeko {
 AsyncSound::AsyncSound() : channel_(AudioDevice::Instance().ClaimChannel([] {})) {}
 
 AsyncSound::~AsyncSound() {
-    Mix_HaltChannel(channel_);
+    Halt();
     AudioDevice::Instance().ReleaseChannel(channel_);
 }
 
+void AsyncSound::Halt() const {
+    if (AudioDevice::Instance().HasChannels()) {
+        Mix_HaltChannel(channel_);
+    }
+}
+
 void AsyncSound::Play(const QString& fileName) {
-    Mix_HaltChannel(channel_);
+    Halt();
     if (fileName.isEmpty()) {
         return;
     }
-    if (Mix_Chunk* chunk = Decoded(fileName)) {
+    if (Mix_Chunk* chunk = Decoded(fileName); chunk != nullptr && AudioDevice::Instance().Wake()) {
         Mix_PlayChannel(channel_, chunk, 0);
     }
 }
@@ -33,8 +40,13 @@ Mix_Chunk* AsyncSound::Decoded(const QString& fileName) {
     }
     FileStamp stamp{file.absoluteFilePath(), file.size(), file.lastModified()};
     if (!(stamp == stamp_)) {
-        chunk_ = LoadWave(fileName);
-        stamp_ = chunk_ ? std::move(stamp) : FileStamp{};
+        try {
+            chunk_ = LoadWave(fileName);
+            stamp_ = std::move(stamp);
+        } catch (const PlatformError&) {
+            chunk_.reset();
+            stamp_ = FileStamp{};
+        }
     }
     return chunk_.get();
 }

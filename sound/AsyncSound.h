@@ -34,6 +34,7 @@ class AsyncSound {
         bool operator==(const FileStamp&) const = default;
     };
 
+    void Halt() const;
     Mix_Chunk* Decoded(const QString& fileName);
 
     int channel_;

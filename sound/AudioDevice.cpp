@@ -3,6 +3,13 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QString>
+#include <algorithm>
+#include <cstdio>
 #include <utility>
 
 namespace zunpeko {
@@ -13,6 +20,8 @@ namespace {
 constexpr int kSampleRate = 44100;
 constexpr int kChannelsOut = 2;
 constexpr int kBufferFrames = 512;
+// About one second of mixes with nothing playing before the device closes.
+constexpr int kIdleMixesBeforeClosing = kSampleRate / kBufferFrames;
 
 // SDL_mixer's callbacks take no user data, so they reach the device through
 // this pointer; it is set while the device is open.
@@ -30,6 +39,44 @@ void OnMusicFinished() {
     }
 }
 
+bool KernelHasSoundCard() {
+    return !QDir(QStringLiteral("/dev/snd"))
+                .entryList({QStringLiteral("pcmC*")}, QDir::System)
+                .isEmpty();
+}
+
+// Drivers that open the kernel's sound devices themselves: sndio without its
+// server falls back on ALSA, "dsp" is OSS.
+bool TalksToTheKernel(const QByteArray& driver) {
+    return driver == "alsa" || driver == "sndio" || driver == "dsp";
+}
+
+// PipeWire's library complains on standard error when its server is not
+// there; a PipeWire server also answers as PulseAudio, which is tried first.
+bool PipeWireRunning() {
+    return qEnvironmentVariableIsSet("PIPEWIRE_REMOTE") ||
+           QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") +
+                             QStringLiteral("/pipewire-0"));
+}
+
+// SDL's own order of drivers, less those that cannot be what the player hears
+// with: the silent ones, and those that would only complain on standard error
+// that there is no sound card or no server.
+QByteArray DriverChoice() {
+    const bool haveCard = KernelHasSoundCard();
+    const bool pipeWire = PipeWireRunning();
+    QByteArray list;
+    for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
+        const QByteArray name = SDL_GetAudioDriver(i);
+        if (name == "dummy" || name == "disk" || (!haveCard && TalksToTheKernel(name)) ||
+            (name == "pipewire" && !pipeWire)) {
+            continue;
+        }
+        list += (list.isEmpty() ? "" : ",") + name;
+    }
+    return list;
+}
+
 }  // namespace
 
 AudioDevice& AudioDevice::Instance() {
@@ -41,55 +88,168 @@ AudioDevice::AudioDevice() {
     // A wave file whose data stops short of what its header promises is
     // refused rather than played cut off, as a broken file should be.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    open_ = OpenMixer();
-    if (!open_) {
-        // The override beats an SDL_AUDIODRIVER naming a driver that is not there.
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        open_ = OpenMixer();
-    }
-    if (open_) {
-        const char* name = SDL_GetCurrentAudioDriver();
-        driver_ = name != nullptr ? name : "";
-        openDevice = this;
-        Mix_ChannelFinished(&OnChannelFinished);
-        Mix_HookMusicFinished(&OnMusicFinished);
-    }
+    Mix_Init(MIX_INIT_MP3);
 }
 
 AudioDevice::~AudioDevice() {
-    if (open_) {
-        Mix_ChannelFinished(nullptr);
-        Mix_HookMusicFinished(nullptr);
-        openDevice = nullptr;
-        CloseMixer();
-    }
+    CloseMixer();
+    Mix_Quit();
     SDL_Quit();
 }
 
-bool AudioDevice::OpenMixer() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+bool AudioDevice::Wake() {
+    if (state_ == State::Playing) {
+        closeAsked_ = false;
+        idleMixes_ = 0;
+        return true;
+    }
+    if (state_ == State::Decoding) {
+        CloseSilent();
+    }
+    if (!OpenDevice()) {
         return false;
     }
-    Mix_Init(MIX_INIT_MP3);
-    if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kChannelsOut, kBufferFrames) != 0) {
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    state_ = State::Playing;
+    WatchForIdle();
+    return true;
+}
+
+bool AudioDevice::OpenDevice() {
+    if (subsystemForPlaying_) {
+        return OpenMixer();
+    }
+    subsystemForPlaying_ = true;
+    if (OpenOnDriverChoice()) {
+        return true;
+    }
+    if (!OpenSilent()) {
         return false;
+    }
+    if (qEnvironmentVariable("SDL_AUDIODRIVER") != QLatin1String("dummy")) {
+        std::fputs("zunpeko: no sound device; the game plays silently\n", stderr);
     }
     return true;
 }
 
+bool AudioDevice::OpenOnDriverChoice() {
+    const QByteArray choice = DriverChoice();
+    if (choice.isEmpty() && qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) {
+        return false;
+    }
+    // A driver named in SDL_AUDIODRIVER beats this default choice.
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, choice.constData());
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    if (OpenMixer()) {
+        return true;
+    }
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+}
+
+bool AudioDevice::OpenSilent() {
+    // The override beats an SDL_AUDIODRIVER naming a driver that is not there.
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    const bool open = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && OpenMixer();
+    if (!subsystemForPlaying_) {
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    }
+    return open;
+}
+
+bool AudioDevice::ReadyToDecode() {
+    if (state_ != State::Closed) {
+        return true;
+    }
+    if (subsystemForPlaying_) {
+        return Wake();
+    }
+    if (!OpenSilent()) {
+        return false;
+    }
+    // Kept open for the files that follow (opening and closing costs tens of
+    // milliseconds each time), until a second passes with nothing to do.
+    state_ = State::Decoding;
+    WatchForIdle();
+    return true;
+}
+
+void AudioDevice::CloseSilent() {
+    CloseMixer();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool AudioDevice::OpenMixer() {
+    // No changes allowed: SDL converts to whatever the hardware wants, and a
+    // sound decoded before stays right for every device opened after.
+    if (Mix_OpenAudioDevice(kSampleRate, MIX_DEFAULT_FORMAT, kChannelsOut, kBufferFrames, nullptr,
+                            0) != 0) {
+        return false;
+    }
+    const char* name = SDL_GetCurrentAudioDriver();
+    driver_ = name != nullptr ? name : "";
+    Mix_AllocateChannels(std::max(MIX_CHANNELS, static_cast<int>(ends_.ChannelCount())));
+    openDevice = this;
+    Mix_ChannelFinished(&OnChannelFinished);
+    Mix_HookMusicFinished(&OnMusicFinished);
+    return true;
+}
+
 void AudioDevice::CloseMixer() {
+    if (state_ == State::Closed) {
+        return;
+    }
+    Mix_SetPostMix(nullptr, nullptr);
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
+    Mix_ChannelFinished(nullptr);
+    Mix_HookMusicFinished(nullptr);
+    openDevice = nullptr;
     Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    state_ = State::Closed;
+}
+
+void AudioDevice::WatchForIdle() {
+    idleMixes_ = 0;
+    closeAsked_ = false;
+    Mix_SetPostMix(&AudioDevice::AfterMix, this);
+}
+
+void AudioDevice::AfterMix(void* device, unsigned char* /*stream*/, int /*length*/) {
+    auto* self = static_cast<AudioDevice*>(device);
+    // Held sounds count as playing: they may go on.
+    if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0) {
+        self->idleMixes_ = 0;
+        return;
+    }
+    if (++self->idleMixes_ < kIdleMixesBeforeClosing || self->closeAsked_.exchange(true)) {
+        return;
+    }
+    // The device cannot be closed from its own thread.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        QMetaObject::invokeMethod(
+            app, [] { Instance().CloseIfIdle(); }, Qt::QueuedConnection);
+    }
+}
+
+void AudioDevice::CloseIfIdle() {
+    if (state_ != State::Closed && closeAsked_ && Mix_Playing(-1) == 0 &&
+        Mix_PlayingMusic() == 0) {
+        if (state_ == State::Decoding) {
+            CloseSilent();
+        } else {
+            CloseMixer();
+        }
+        return;
+    }
+    idleMixes_ = 0;
+    closeAsked_ = false;
 }
 
 int AudioDevice::ClaimChannel(EndListener listener) {
     const int channel = ends_.ClaimChannel(std::move(listener));
-    if (open_ && channel >= Mix_AllocateChannels(-1)) {
+    if (state_ != State::Closed && channel >= Mix_AllocateChannels(-1)) {
         Mix_AllocateChannels(channel + 1);
     }
     return channel;

@@ -1,16 +1,27 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 
 #include "PlaybackEnds.h"
 
 namespace zunpeko {
 
-// The process's one audio output: SDL's audio subsystem with SDL_mixer open
-// on it, MP3 decoding included. It opens on first use and closes when the
-// program exits. On a machine without a usable sound device it falls back to
-// SDL's "dummy" driver, which plays silently at the real pace, so files are
-// still opened, checked and timed exactly as with sound.
+// The process's one audio output: SDL's audio subsystem with SDL_mixer on it,
+// MP3 decoding included.
+//
+// A sound device is slow to open and, once open, wakes the process hundreds
+// of times a second even to play silence. So the device is open only while
+// something plays: the first sound opens it, and a second of silence with
+// nothing playing or held closes it again. Decoding a file needs the mixer but
+// no device: while none is open, files are decoded on SDL's silent driver in
+// the very format the device is later opened with, so what was decoded plays
+// unchanged; the silent driver too closes after a second with nothing to do.
+//
+// On a machine without a usable sound device it falls back to SDL's "dummy"
+// driver, which plays silently at the real pace, and says so once on standard
+// error. Where the kernel has no sound card, only sound servers are tried:
+// ALSA and its kin would only fill standard error with their complaints.
 class AudioDevice {
   public:
     static AudioDevice& Instance();
@@ -18,11 +29,20 @@ class AudioDevice {
     AudioDevice(const AudioDevice&) = delete;
     AudioDevice& operator=(const AudioDevice&) = delete;
 
-    // False only when even the dummy driver would not open; every load then
-    // fails with SDL_mixer's own text.
-    bool IsOpen() const { return open_; }
-    // The SDL audio driver in use ("pulseaudio", "alsa", "dummy", ...).
+    // Opens the device unless it is open; call before starting a sound. False
+    // only when even the dummy driver will not open.
+    bool Wake();
+    bool IsOpen() const { return state_ == State::Playing; }
+    // Whether the mixer's channels exist: SDL_mixer must not be asked about a
+    // channel while it is closed.
+    bool HasChannels() const { return state_ != State::Closed; }
+    // The SDL audio driver of the device last opened ("pulseaudio", "alsa",
+    // "dummy", ...); empty before the first sound.
     const std::string& DriverName() const { return driver_; }
+
+    // The mixer ready to decode a file, with or without a device. False when
+    // it cannot be had (SDL's error says why).
+    bool ReadyToDecode();
 
     // A mixer channel of the caller's own, and the routing of its end.
     int ClaimChannel(EndListener listener);
@@ -31,15 +51,29 @@ class AudioDevice {
     PlaybackEnds& Ends() { return ends_; }
 
   private:
+    enum class State { Closed, Decoding, Playing };
+
     AudioDevice();
     ~AudioDevice();
 
+    bool OpenDevice();
+    bool OpenOnDriverChoice();
+    bool OpenSilent();
+    void CloseSilent();
     bool OpenMixer();
     void CloseMixer();
+    void CloseIfIdle();
+    void WatchForIdle();
+    static void AfterMix(void* device, unsigned char* stream, int length);
 
     PlaybackEnds ends_;
-    bool open_ = false;
+    State state_ = State::Closed;
+    // The subsystem runs on a real driver (or the fallback) once a sound has
+    // been played; before, only the silent driver is started, for decoding.
+    bool subsystemForPlaying_ = false;
     std::string driver_;
+    std::atomic<int> idleMixes_ = 0;
+    std::atomic<bool> closeAsked_ = false;
 };
 
 }  // namespace zunpeko

@@ -8,11 +8,7 @@
 namespace zunpeko {
 
 std::unique_ptr<ChunkTrack> ChunkTrack::Load(const QString& fileName, EndListener onEnded) {
-    AudioDevice::Instance();
     ChunkPtr chunk = LoadWave(fileName);
-    if (!chunk) {
-        throw MediaSystemError();
-    }
     return std::unique_ptr<ChunkTrack>(new ChunkTrack(std::move(chunk), std::move(onEnded)));
 }
 
@@ -24,23 +20,25 @@ ChunkTrack::~ChunkTrack() {
     // Stop listening first: the halt below must not report to a player that
     // is closing this track.
     AudioDevice::Instance().ReleaseChannel(channel_);
-    Mix_HaltChannel(channel_);
+    Halt();
 }
 
 void ChunkTrack::PlayFromStart() {
     SDL_ClearError();
-    if (Mix_PlayChannel(channel_, chunk_.get(), 0) < 0) {
+    if (!AudioDevice::Instance().Wake() || Mix_PlayChannel(channel_, chunk_.get(), 0) < 0) {
         throw MediaSystemError();
     }
 }
 
 void ChunkTrack::Pause() {
-    Mix_Pause(channel_);
+    if (AudioDevice::Instance().HasChannels()) {
+        Mix_Pause(channel_);
+    }
 }
 
 bool ChunkTrack::Resume() {
     // A paused channel still counts as playing; one whose sound ran out does not.
-    if (Mix_Playing(channel_) == 0) {
+    if (!AudioDevice::Instance().HasChannels() || Mix_Playing(channel_) == 0) {
         return false;
     }
     Mix_Resume(channel_);
@@ -48,7 +46,9 @@ bool ChunkTrack::Resume() {
 }
 
 void ChunkTrack::Halt() {
-    Mix_HaltChannel(channel_);
+    if (AudioDevice::Instance().HasChannels()) {
+        Mix_HaltChannel(channel_);
+    }
 }
 
 }  // namespace zunpeko

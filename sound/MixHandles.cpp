@@ -3,9 +3,33 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <QFile>
+#include "AudioDevice.h"
+#include "Cp932.h"
+#include "MediaErrors.h"
+#include "SoundFile.h"
 
 namespace zunpeko {
+namespace {
+
+// Runs `decode` with the mixer ready; a null result is the media system's
+// failure, reported with its text and the file's name.
+template <typename Decode>
+auto Decoded(const QString& fileName, Decode&& decode) {
+    AudioDevice& device = AudioDevice::Instance();
+    SDL_ClearError();
+    if (!device.ReadyToDecode()) {
+        const PlatformError error = MediaSystemError();
+        throw SoundFileError(error.Text(), fileName, ToDisplay(error.Text()));
+    }
+    auto result = decode();
+    if (!result) {
+        const PlatformError error = MediaSystemError();
+        throw SoundFileError(error.Text(), fileName, ToDisplay(error.Text()));
+    }
+    return result;
+}
+
+}  // namespace
 
 void ChunkFree::operator()(Mix_Chunk* chunk) const {
     Mix_FreeChunk(chunk);
@@ -16,19 +40,23 @@ void MusicFree::operator()(Mix_Music* music) const {
 }
 
 ChunkPtr LoadWave(const QString& fileName) {
-    SDL_ClearError();
-    // Opening the file ourselves keeps SDL's "Couldn't open" text for a missing
-    // file; Mix_LoadWAV would replace it with one about a null stream.
-    SDL_RWops* file = SDL_RWFromFile(QFile::encodeName(fileName).constData(), "rb");
-    if (file == nullptr) {
-        return nullptr;
-    }
-    return ChunkPtr(Mix_LoadWAV_RW(file, 1));
+    const QByteArray bytes =
+        ReadSoundFile(fileName, QStringLiteral("Couldn't open %1").arg(fileName));
+    return Decoded(fileName, [&] {
+        return ChunkPtr(Mix_LoadWAV_RW(
+            SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size())), 1));
+    });
 }
 
-MusicPtr LoadMusic(const QString& fileName) {
-    SDL_ClearError();
-    return MusicPtr(Mix_LoadMUS(QFile::encodeName(fileName).constData()));
+StreamedMusic LoadMusic(const QString& fileName) {
+    StreamedMusic streamed;
+    streamed.bytes = ReadSoundFile(fileName, QStringLiteral("Couldn't open '%1'").arg(fileName));
+    streamed.music = Decoded(fileName, [&] {
+        return MusicPtr(Mix_LoadMUSType_RW(
+            SDL_RWFromConstMem(streamed.bytes.constData(), static_cast<int>(streamed.bytes.size())),
+            MUS_MP3, 1));
+    });
+    return streamed;
 }
 
 }  // namespace zunpeko

@@ -2,6 +2,7 @@
 
 #include <SDL_mixer.h>
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -18,11 +19,18 @@ struct MusicFree {
 using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkFree>;
 using MusicPtr = std::unique_ptr<Mix_Music, MusicFree>;
 
-// Decodes a whole sound file into memory. Null on failure, with SDL's error
-// text saying why (a missing file reads "Couldn't open <name>").
+// A file streamed as music: the mixer reads it from these bytes as it plays.
+struct StreamedMusic {
+    QByteArray bytes;
+    MusicPtr music;  // after the bytes: freed before them
+};
+
+// Decodes a whole sound file into memory. Throws SoundFileError with the
+// media system's text (a missing file reads "Couldn't open <name>").
 ChunkPtr LoadWave(const QString& fileName);
 
-// Opens a sound file for streaming. Null on failure, with SDL's error text.
-MusicPtr LoadMusic(const QString& fileName);
+// Opens a sound file for streaming as MP3 music. Throws SoundFileError with
+// the media system's text (a missing file reads "Couldn't open '<name>'").
+StreamedMusic LoadMusic(const QString& fileName);
 
 }  // namespace zunpeko

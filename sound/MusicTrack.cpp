@@ -8,15 +8,11 @@
 namespace zunpeko {
 
 std::unique_ptr<MusicTrack> MusicTrack::Load(const QString& fileName, EndListener onEnded) {
-    AudioDevice::Instance();
-    MusicPtr music = LoadMusic(fileName);
-    if (!music) {
-        throw MediaSystemError();
-    }
+    StreamedMusic music = LoadMusic(fileName);
     return std::unique_ptr<MusicTrack>(new MusicTrack(std::move(music), std::move(onEnded)));
 }
 
-MusicTrack::MusicTrack(MusicPtr music, EndListener onEnded)
+MusicTrack::MusicTrack(StreamedMusic music, EndListener onEnded)
     : music_(std::move(music)), onEnded_(std::move(onEnded)) {}
 
 MusicTrack::~MusicTrack() {
@@ -31,9 +27,12 @@ bool MusicTrack::OwnsMusic() const {
 }
 
 void MusicTrack::PlayFromStart() {
-    AudioDevice::Instance().Ends().TakeMusic(this, onEnded_);
     SDL_ClearError();
-    if (Mix_PlayMusic(music_.get(), 0) != 0) {
+    if (!AudioDevice::Instance().Wake()) {
+        throw MediaSystemError();
+    }
+    AudioDevice::Instance().Ends().TakeMusic(this, onEnded_);
+    if (Mix_PlayMusic(music_.music.get(), 0) != 0) {
         throw MediaSystemError();
     }
 }

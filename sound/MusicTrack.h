@@ -29,10 +29,10 @@ class MusicTrack final : public MediaTrack {
     void Halt() override;
 
   private:
-    MusicTrack(MusicPtr music, EndListener onEnded);
+    MusicTrack(StreamedMusic music, EndListener onEnded);
     bool OwnsMusic() const;
 
-    MusicPtr music_;
+    StreamedMusic music_;
     EndListener onEnded_;
 };
 

@@ -23,6 +23,11 @@ void PlaybackEnds::ReleaseChannel(int channel) {
     }
 }
 
+std::size_t PlaybackEnds::ChannelCount() const {
+    const std::scoped_lock hold(lock_);
+    return channels_.size();
+}
+
 void PlaybackEnds::ChannelEnded(int channel) const {
     const std::scoped_lock hold(lock_);
     if (channel >= 0 && channel < static_cast<int>(channels_.size()) && channels_[channel]) {

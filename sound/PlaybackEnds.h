@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <mutex>
 #include <vector>
@@ -22,6 +23,8 @@ class PlaybackEnds {
     int ClaimChannel(EndListener listener);
     void ReleaseChannel(int channel);
     void ChannelEnded(int channel) const;
+    // How many channels were ever claimed: the mixer must have that many.
+    std::size_t ChannelCount() const;
 
     // SDL_mixer plays one music at a time: the track that last took it owns
     // the music callback until another takes it or it lets go.

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 
 #include "Cp932.h"
+#include "GameSound.h"
 #include "ModalWatcher.h"
 #include "PlatformError.h"
-#include "PlayerSound.h"
 #include "ScreenStates.h"
 #include "ShownForm.h"
 
@@ -77,7 +77,7 @@ TEST_F(SoundWiring, WithoutMusicBesideTheExecutableReportsItAndStillPlays) {
 
 TEST_F(SoundWiring, LoopsTheMusicUntilTheStop) {
     TForm1 form(platform);
-    auto* sound = dynamic_cast<PlayerSound*>(&form.Sound());
+    auto* sound = dynamic_cast<GameSound*>(&form.Sound());
     ASSERT_NE(sound, nullptr);
     // A piece a fraction of a second long, to hear it come round.
     sound->MP3.Open(folder.FilePath(QStringLiteral("Smash.wav")));
@@ -100,10 +100,9 @@ TEST_F(SoundWiring, LoopsTheMusicUntilTheStop) {
     EXPECT_TRUE(watcher.errors.size() <= 1) << "only the missing music beside the executable";
 }
 
-TEST(PlayerSoundWithoutMusic, SkipsTheMusicButPlaysTheEndSound) {
+TEST(GameSoundWithoutMusic, SkipsTheMusicButPlaysTheEndSound) {
     SoundFolder folder;
-    QWidget window;
-    PlayerSound sound(window);
+    GameSound sound(nullptr);
     sound.OpenPlayers();
     EXPECT_THROW(sound.ReopenMusic(QStringLiteral("/nonexistent/")), PlatformError);
     EXPECT_FALSE(sound.MP3.IsOpen());

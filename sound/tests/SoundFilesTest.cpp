@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "AudioDevice.h"
-#include "SoundCues.h"
+#include "GameSound.h"
 #include "SoundTesting.h"
 
 namespace zunpeko {
@@ -24,7 +24,7 @@ QString Committed(const QString& name) {
 // A committed file decoded whole, as the mixer will play it.
 struct Decoded {
     explicit Decoded(const QString& name) {
-        AudioDevice::Instance();
+        AudioDevice::Instance().Wake();
         chunk.reset(Mix_LoadWAV(Committed(name).toLocal8Bit().constData()));
         int channels = 0;
         Uint16 format = 0;
@@ -78,14 +78,15 @@ TEST(SoundFiles, TheEndSoundAndTheHitAreShortAndUnclippedAndTheHitStrikesAtOnce)
         << "the hit takes longer than 5 ms to reach its strength";
 }
 
-TEST(SoundFiles, TheCommittedMusicPlaysAsMusicAndAStopHoldsIt) {
-    MediaPlayer music;
+TEST(SoundFiles, TheCommittedMusicPlaysAsMusicAndAStopEndsIt) {
+    GameSound sound(nullptr);
+    MediaPlayer& music = sound.MP3;
     NotifyLog log(music);
     music.Open(Committed(kMusicFile));
-    StartMusic(music);
+    sound.StartMusic();
     EXPECT_EQ(Mix_PlayingMusic(), 1);
-    StopMusic(music);
-    EXPECT_EQ(Mix_PausedMusic(), 1);
+    sound.StopMusic();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
     ASSERT_TRUE(log.WaitForCount(1));
     EXPECT_EQ(log.results.front(), MediaPlayer::Result::Aborted);
 }

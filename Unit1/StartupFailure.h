@@ -7,7 +7,7 @@
 
 namespace zunpeko {
 
-// A media player that cannot open its file while the window is being made
+// A sound file that cannot be opened while the window is being made
 // ends the program before the window shows: a box titled "ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰ"
 // with the media system's text, then exit status 1.
 constexpr int kStartupFailureExitStatus = 1;

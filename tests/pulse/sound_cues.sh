@@ -1,0 +1,133 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Plays the real game through a PulseAudio server of its own, on a virtual
+# display, and checks from a recording of the server's null sink that each
+# cue is heard when it should be: silence on the title screen, the music from
+# the countdown on and looping from its start, the music stopping at a stop
+# and the end sound following, a new start cutting the end sound off, hits
+# restarting their sound, and no hit sound during the stop slide.
+# Arguments: the game, zunpeko_board_probe.
+GAME=$1
+PROBE=$2
+here=$(cd "$(dirname "$0")" && pwd)
+SOUNDS=$(mktemp -d)
+. "$here/../xvfb/session.sh"
+. "$here/pulse.sh"
+RECORDER_PID=
+
+end_all() {
+  [ -n "$RECORDER_PID" ] && kill -TERM "$RECORDER_PID" 2>/dev/null && wait "$RECORDER_PID" 2>/dev/null
+  stop_pulse
+  end_session
+  rm -rf "$SOUNDS"
+}
+trap end_all EXIT
+
+now() { date +%s%N; }
+event() { echo "$1 $(now)" >>"$WORK/events"; }
+
+# Presses every mole the screen shows up (frames 1, 2, 3, 5 and 6), at the
+# centres of their hit boxes, the presses' times going to the events.
+hit_moles() {
+  local frames i=0 points=() frame
+  shot
+  frames=$("$PROBE" board "$WORK/shot.ppm" "$CX" "$CY")
+  for frame in $frames; do
+    case $frame in 1 | 2 | 3 | 5 | 6)
+      points+=($((CX + 75 + 100 * (i % 4))) $((CY + 85 + 70 * (i / 4)))) ;;
+    esac
+    i=$((i + 1))
+  done
+  [ ${#points[@]} -gt 0 ] || return 1
+  python3 "$here/soundcheck.py" click "${points[@]}" >>"$WORK/events"
+  [ ${#points[@]} -ge 4 ] && PAIRS=$((PAIRS + 1))
+  return 0
+}
+
+focus() { xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true; }
+
+# A name prompt for a new hi-score is a second window: cancel it.
+dismiss_prompt() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null); do
+    [ "$w" != "$WINDOW" ] && xdotool key --window "$w" Escape 2>/dev/null
+  done
+  return 0
+}
+
+python3 "$here/soundcheck.py" sounds "$SOUNDS" || fail "no test sounds"
+start_xvfb
+start_pulse "$WORK/pulse" || fail "no sound server"
+python3 "$here/soundcheck.py" record "$WORK/rec.raw" &
+RECORDER_PID=$!
+
+# The game picks the server on its own: no SDL_AUDIODRIVER.
+mkdir -p "$WORK/run" "$WORK/data"
+cp "$SOUNDS"/* "$WORK/run/"
+# The music is opened again beside the executable: the test's music must be there.
+cp "$GAME" "$WORK/run/zunpeko"
+GAME=$WORK/run/zunpeko
+mkdir -m 700 "$WORK/runtime"
+(cd "$WORK/run" && XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" exec "$GAME" >"$WORK/game.log" 2>&1) &
+GAME_PID=$!
+WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name 'ver1\.0' | head -n 1)
+[ -n "$WINDOW" ] || fail "no game window: $(cat "$WORK/game.log")"
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+CX=$X
+CY=$((Y + HEIGHT - 334))
+event title
+sleep 2
+
+focus
+event start
+xdotool key --window "$WINDOW" F5
+# The countdown, then moles: pressing every mole up, for eight seconds and
+# until two moles were up together three times (quick successive hits), but
+# not for longer than sixteen.
+sleep 3.5
+PAIRS=0
+begun=$(now)
+while [ "$(now)" -lt $((begun + 8000000000)) ] ||
+  { [ "$PAIRS" -lt 3 ] && [ "$(now)" -lt $((begun + 16000000000)) ]; }; do
+  hit_moles || sleep 0.05
+done
+# The stop, and presses on the moles while the title panel slides in.
+shot
+frames=$("$PROBE" board "$WORK/shot.ppm" "$CX" "$CY")
+focus
+i=0
+points=()
+for frame in $frames; do
+  case $frame in 1 | 2 | 3 | 5 | 6)
+    points+=($((CX + 75 + 100 * (i % 4))) $((CY + 85 + 70 * (i / 4)))) ;;
+  esac
+  i=$((i + 1))
+done
+# No mole up: the holes of the top row then, where the next ones will rise.
+[ ${#points[@]} -gt 0 ] || points=($((CX + 75)) $((CY + 85)) $((CX + 175)) $((CY + 85)))
+# The stop and the presses from one process, a few milliseconds apart.
+python3 "$here/soundcheck.py" click --key F6 "${points[@]:0:4}" | sed 's/^key/stop/' >>"$WORK/events"
+sleep 0.3
+dismiss_prompt
+sleep 0.2
+focus
+event start2
+xdotool key --window "$WINDOW" F5
+sleep 2
+focus
+event stop2
+xdotool key --window "$WINDOW" F6
+sleep 1.5
+dismiss_prompt
+
+kill -TERM "$RECORDER_PID"
+wait "$RECORDER_PID" 2>/dev/null
+RECORDER_PID=
+echo "--- game's standard error:"
+cat "$WORK/game.log"
+echo "---"
+[ -z "${KEEP_RECORDING:-}" ] || cp "$WORK/rec.raw" "$WORK/rec.raw.start" "$WORK/events" "$KEEP_RECORDING/"
+python3 "$here/soundcheck.py" check "$WORK/rec.raw" "$WORK/events" || fail "the cues were not heard as they should be"
+# Neither the sound library's complaints nor a word about playing silently.
+! grep -q "ALSA lib\|zunpeko:" "$WORK/game.log" || fail "the game wrote about its sound to standard error"
+echo "PASS"
