@@ -43,6 +43,6 @@ done
 # The headless backend has no seat devices, and Qt's own Wayland text input
 # then dereferences the missing keyboard on the first key a test types into a
 # line edit. The compose input context, Qt's choice on X11, types the same.
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland QT_IM_MODULE=compose "$@"
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland QT_IM_MODULE=none "$@"
 status=$?
 exit "$status"
