@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <iostream>
 
 #include "ScreenCapture.h"
 #include "StoreFile.h"
@@ -93,6 +94,9 @@ void ExpectDrawnAsOnX11(QWidget& area, const QString& name) {
                         : std::string("nor is Qt's own drawing of the window"))
                << " " << error.toStdString();
     }
+    // Where the compositor put it, for the log: the prompt against the window.
+    std::cout << name.toStdString() << " is at (" << found->x() << ", " << found->y()
+              << ") in weston's output\n";
     EXPECT_EQ(x11.width(), static_cast<int>(std::lround(area.width() * scale)));
 }
 
