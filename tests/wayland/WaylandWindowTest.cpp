@@ -19,10 +19,12 @@
 #include <QTimer>
 #include <QWindow>
 #include <csignal>
+#include <iostream>
 
 #include "Cp932.h"
 #include "EndOnSignal.h"
 #include "ScreenCapture.h"
+#include "ScreenStates.h"
 #include "StoreFile.h"
 #include "TestPlatform.h"
 #include "URLLink.h"
@@ -132,6 +134,64 @@ TEST_F(OnWayland, TheHintPopupShowsAtItsOffsetFromThePointerWithoutFocusAndHides
     QTest::mouseMove(form.windowHandle(), form.Surface()->mapTo(&form, QPoint(30, 300)));
     QTRY_VERIFY_WITH_TIMEOUT(!popup.isVisible(), 5000);
     EXPECT_FALSE(link.HintShown());
+}
+
+// The game's own timers and waits on the real clock, with every repaint of
+// a slide going to the compositor, which paces the frames.
+class TimingOnWayland : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        QApplication::setActiveWindow(&form);
+    }
+
+    void Key(Qt::Key key) { QTest::keyClick(form.windowHandle(), key); }
+
+    // Runs the event loop until `done`, at most `limitMs`; the time it took.
+    static qint64 MsUntil(const std::function<bool()>& done, int limitMs) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < limitMs) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        }
+        return waited.elapsed();
+    }
+
+    // Slack for a loaded machine; the lower bounds are the rules'.
+    static constexpr qint64 kSlackMs = 700;
+
+    TestPlatform platform;
+    const bool realClock_ = (platform.realClock = true);
+    TForm1 form{platform};
+};
+
+TEST_F(TimingOnWayland, TheSlideTakesItsTwoWaitsAndTheCountdownItsThreeSeconds) {
+    QElapsedTimer started;
+    started.start();
+    Key(Qt::Key_F5);  // returns when the slide is over
+    const qint64 slide = started.elapsed();
+    EXPECT_GE(slide, 200);
+    EXPECT_LT(slide, 200 + kSlackMs);
+    EXPECT_FALSE(form.Pnl_TT->isVisible());
+
+    const qint64 countdown = MsUntil([&] { return form.Timer2->Enabled(); }, 3000 + 5 * kSlackMs);
+    EXPECT_TRUE(form.Timer2->Enabled());
+    EXPECT_GE(countdown, 3 * 950);  // Qt's coarse countdown timer may fire 5 % early
+    EXPECT_LT(countdown, 3000 + kSlackMs);
+    std::cout << "slide " << slide << " ms, countdown " << countdown << " ms\n";
+    EXPECT_FALSE(form.Lbl_Cnt1->isVisible());
+}
+
+TEST_F(TimingOnWayland, AStopDuringTheStartSlideLeavesTheTitleScreenAsOnX11) {
+    // Arrives while the slide waits, as a key pressed then would.
+    QTimer::singleShot(50, [&] { Key(Qt::Key_F6); });
+    Key(Qt::Key_F5);
+    ExpectScreen(form, Screen::Title);
+    EXPECT_TRUE(form.Engine().State().Muted);
+    // Nothing of the cancelled start goes on: no countdown step comes.
+    MsUntil([&] { return form.Timer1->Enabled() || form.Timer2->Enabled(); }, 1300);
+    ExpectScreen(form, Screen::Title);
 }
 
 // Opens the name prompt and hands it to `whileOpen`; the table every game
