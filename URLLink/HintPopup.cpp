@@ -28,8 +28,7 @@ HintPopup::HintPopup()
 }
 
 void HintPopup::Present(const QString& text, const QFont& font, const QColor& textColor,
-                        const QColor& background, const QPoint& topLeft,
-                        const QWidget* owner) {
+                        const QColor& background, const QPoint& topLeft, const QWidget* owner) {
     // Without a parent of its own the popup would be placed against whichever
     // window Qt last saw focused, or nowhere at all. X11 places it in screen
     // pixels either way.

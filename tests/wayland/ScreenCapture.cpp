@@ -59,7 +59,8 @@ QImage X11Shot(QString* error) {
 }
 
 bool SameRow(const QImage& whole, const QImage& part, QPoint at, int row) {
-    const auto* wholeRow = reinterpret_cast<const QRgb*>(whole.constScanLine(at.y() + row)) + at.x();
+    const auto* wholeRow =
+        reinterpret_cast<const QRgb*>(whole.constScanLine(at.y() + row)) + at.x();
     const auto* partRow = reinterpret_cast<const QRgb*>(part.constScanLine(row));
     return std::equal(partRow, partRow + part.width(), wholeRow);
 }

@@ -27,7 +27,9 @@
 namespace zunpeko::testing {
 namespace {
 
-const int kSettleMs = qEnvironmentVariableIntValue("SETTLE") > 0 ? qEnvironmentVariableIntValue("SETTLE") : 20'000;
+const int kSettleMs = qEnvironmentVariableIntValue("SETTLE") > 0
+                          ? qEnvironmentVariableIntValue("SETTLE")
+                          : 20'000;
 
 QString ReferenceFolder() {
     return qEnvironmentVariable("ZUNPEKO_SCREENS_DIR");

@@ -237,7 +237,6 @@ class PromptOnWayland : public OnWayland {
         const qsizetype from = text.indexOf(key) + key.size();
         return text.mid(from, text.indexOf('"', from) - from);
     }
-
 };
 
 TEST_F(PromptOnWayland, IsModalOverTheMainWindowAndAnswersEnterEscAndTheCloseBox) {
