@@ -1,6 +1,7 @@
 #include "HintPopup.h"
 
 #include <QPainter>
+#include <QWindow>
 
 #include "CustomLabel.h"
 
@@ -27,7 +28,13 @@ HintPopup::HintPopup()
 }
 
 void HintPopup::Present(const QString& text, const QFont& font, const QColor& textColor,
-                        const QColor& background, const QPoint& topLeft) {
+                        const QColor& background, const QPoint& topLeft, const QWidget* owner) {
+    // Without a parent of its own the popup would be placed against whichever
+    // window Qt last saw focused, or nowhere at all. X11 places it in screen
+    // pixels either way.
+    if (owner != nullptr && owner->window()->windowHandle() != nullptr) {
+        windowHandle()->setTransientParent(owner->window()->windowHandle());
+    }
     text_ = text;
     textColor_ = textColor;
     background_ = background;

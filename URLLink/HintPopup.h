@@ -20,8 +20,10 @@ class HintPopup : public QWidget {
 
     // Shows text in font and textColor on background, the window's top-left at
     // topLeft in screen pixels and just large enough for the text plus its margin.
+    // owner is the window the pointer is over: Wayland places a popup only
+    // relative to a window of the program.
     void Present(const QString& text, const QFont& font, const QColor& textColor,
-                 const QColor& background, const QPoint& topLeft);
+                 const QColor& background, const QPoint& topLeft, const QWidget* owner);
 
     const QString& Text() const { return text_; }
 

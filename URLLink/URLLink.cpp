@@ -210,7 +210,7 @@ void TURLLink::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, in
 void TURLLink::ShowHint() {
     const QPoint pointer = CursorPos();
     hintForm_->Present(ToDisplay(link_), hintFormFont_.face, hintFormFont_.color, hintFormColor_,
-                       pointer + QPoint(hintOffsetX_, hintOffsetY_));
+                       pointer + QPoint(hintOffsetX_, hintOffsetY_), this);
     hintShown_ = true;
 }
 

@@ -51,7 +51,13 @@ class LinkOnPanel : public ::testing::Test {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        if (QGuiApplication::platformName() == QStringLiteral("wayland")) {
+            // Activation is the compositor's, and a headless one without a
+            // keyboard never grants it; Qt tracks hover in the active window.
+            QApplication::setActiveWindow(&window);
+        } else {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        }
         PointerTo(kOffLink);
     }
 

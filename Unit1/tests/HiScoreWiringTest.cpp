@@ -73,8 +73,7 @@ TEST_F(HiScoreWiring, AFailedSaveIsReportedAndKeepsTheLastScoreShown) {
 
     // The failure ended only that stop: the next game is checked again.
     watcher.errors.clear();
-    form.activateWindow();  // the error box had the keyboard
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Activate();  // the error box had the keyboard
     ASSERT_TRUE(QDir(StorePath()).removeRecursively());
     StartGame();
     Key(Qt::Key_F6);
