@@ -183,14 +183,16 @@ cmd_validate() {
 }
 
 # Starts COMMAND in DIR with the offscreen platform and says whether its
-# start-up got past the sound files: the music is open (the player keeps its
-# file open while it holds it) and, a second after the start, the program is
-# still running and has reported none of its start-up failures (it names the
-# file it could not open on stderr, "zunpeko: ..."). Waits up to ten seconds,
-# so a slow build is not mistaken for a good start. Leaves DIR/stderr.
+# start-up got past the sound files: the hi-score table, which the window
+# loads after its players have opened their files, has been written to the
+# new user's store and, a second after the start, the program is still
+# running and has reported none of its start-up failures (it names the file
+# it could not open on stderr, "zunpeko: ..."). Waits up to ten seconds, so a
+# slow build is not mistaken for a good start. Leaves DIR/stderr.
 started_well() {
   local dir=$1
   shift
+  rm -rf "$dir/data"
   (cd "$dir" && exec env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
     XDG_DATA_HOME="$dir/data" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
     "$@" >"$dir/stdout" 2>"$dir/stderr") &
@@ -200,10 +202,10 @@ started_well() {
     tenths=$((tenths + 1))
     if grep -q '^zunpeko: ' "$dir/stderr" || ! kill -0 "$pid" 2>/dev/null; then
       verdict=failed
-    elif ((tenths >= 10)) && find "/proc/$pid/fd" -lname '*/d3l.mp3' 2>/dev/null | grep -q .; then
+    elif ((tenths >= 10)) && [[ -s $dir/data/zunpeko/user.reg ]]; then
       verdict=started
     elif ((tenths >= 100)); then
-      echo "after ten seconds the music is still not open" >>"$dir/stderr"
+      echo "after ten seconds the hi-score table is still not loaded" >>"$dir/stderr"
       verdict=failed
     fi
   done
