@@ -33,7 +33,9 @@ TEST(PromptLayout, ScalesDialogUnitsRoundingEachProductToTheNearestPixel) {
 }
 
 // Acts on the prompt's box from inside its loop: the timer is started before
-// the box opens and fires once it runs. Nothing happens if no box opened.
+// the box opens and fires until the box is up (on Wayland showing it may
+// run the event loop before the box counts as modal). Nothing happens if no
+// box opened.
 class PromptDriver final : public QObject {
   public:
     void WhenOpen(std::function<void(QDialog&)> action) {
@@ -43,8 +45,8 @@ class PromptDriver final : public QObject {
 
   protected:
     void timerEvent(QTimerEvent* event) override {
-        killTimer(event->timerId());
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            killTimer(event->timerId());
             std::exchange(action_, nullptr)(*dialog);
         }
     }
