@@ -12,9 +12,17 @@ chmod 700 "$runtime"
 socket=zunpeko-$$
 weston_pid=
 
+# TERM, and KILL if weston has not gone after five seconds: a stuck
+# compositor must not hold the test until its time-out.
 stop_weston() {
   if [ -n "$weston_pid" ]; then
     kill -TERM "$weston_pid" 2>/dev/null
+    tries=0
+    while kill -0 "$weston_pid" 2>/dev/null && [ "$tries" -lt 50 ]; do
+      tries=$((tries + 1))
+      sleep 0.1
+    done
+    kill -KILL "$weston_pid" 2>/dev/null
     wait "$weston_pid" 2>/dev/null
   fi
   rm -rf "$runtime"
