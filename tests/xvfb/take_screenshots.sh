@@ -1,7 +1,8 @@
 #!/bin/sh
-# Plays the real game on a virtual display and saves two pictures of its
-# window into the folder $4: countdown.png (the big "3" after START!!) and
-# game.png (a game under way, whacked a little, with moles of several kinds).
+# Plays the real game on a virtual display and saves three pictures of its
+# window into the folder $4: title.png (the title screen as it first shows),
+# countdown.png (the big "3" after START!!) and game.png (a game under way,
+# whacked a little, with moles of several kinds).
 # Arguments: the game, zunpeko_board_probe, the folder of the sound files, the
 # folder for the pictures.
 GAME=$1
@@ -16,6 +17,7 @@ window_shot() {
 
 start_xvfb
 start_game
+window_shot "$OUT/title.png"
 press_start
 sleep 0.5
 window_shot "$OUT/countdown.png"
