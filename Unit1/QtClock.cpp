@@ -2,13 +2,29 @@
 
 #include <QDateTime>
 #include <QEventLoop>
+#include <chrono>
+#include <utility>
 
 namespace zunpeko {
 
-QtFormTimer::QtFormTimer(int intervalMs, bool precise) {
+Q_LOGGING_CATEGORY(lcTicks, "zunpeko.ticks", QtWarningMsg)
+
+QtFormTimer::QtFormTimer(int intervalMs, bool precise, QString name) : name_(std::move(name)) {
     timer_.setInterval(intervalMs);
     timer_.setTimerType(precise ? Qt::PreciseTimer : Qt::CoarseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Fire(); });
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        Log("fire");  // the interval still set is the one just waited
+        Fire();
+    });
+}
+
+void QtFormTimer::Log(const char* event) const {
+    if (!lcTicks().isDebugEnabled()) {
+        return;
+    }
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    qCDebug(lcTicks, "%s %s %lld %d", event, qUtf8Printable(name_),
+            static_cast<long long>(std::chrono::nanoseconds(now).count()), timer_.interval());
 }
 
 void QtFormTimer::SetInterval(int ms) {
@@ -27,13 +43,16 @@ void QtFormTimer::SetEnabled(bool enabled) {
     }
     if (enabled) {
         timer_.start();
+        Log("on");
     } else {
         timer_.stop();
     }
 }
 
 std::unique_ptr<FormTimer> QtClock::MakeTimer(int intervalMs, bool precise) {
-    return std::make_unique<QtFormTimer>(intervalMs, precise);
+    ++timersMade_;
+    return std::make_unique<QtFormTimer>(
+        intervalMs, precise, QString::number(timersMade_) + (precise ? u'p' : u'c'));
 }
 
 void QtClock::Wait(int ms) {

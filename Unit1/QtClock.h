@@ -1,15 +1,26 @@
 #pragma once
 
+#include <QLoggingCategory>
+#include <QString>
 #include <QTimer>
 
 #include "FormClock.h"
 
 namespace zunpeko {
 
+// The timers' events, for measuring from outside how closely the game keeps
+// to its periods (bench/run.sh). Off unless switched on, for example with
+// QT_LOGGING_RULES="zunpeko.ticks.debug=true". One message per event:
+//   on   <timer> <monotonic ns> <interval ms>   the timer was started
+//   fire <timer> <monotonic ns> <interval ms>   it fired after waiting that interval
+// <timer> numbers the timers of a clock in the order they were made, followed
+// by "p" for a precise timer (the game tick) or "c" for a coarse one.
+Q_DECLARE_LOGGING_CATEGORY(lcTicks)
+
 // A FormTimer over a QTimer.
 class QtFormTimer final : public FormTimer {
   public:
-    QtFormTimer(int intervalMs, bool precise);
+    QtFormTimer(int intervalMs, bool precise, QString name = {});
 
     int Interval() const override { return timer_.interval(); }
     void SetInterval(int ms) override;
@@ -21,7 +32,10 @@ class QtFormTimer final : public FormTimer {
     int RemainingTime() const { return timer_.remainingTime(); }
 
   private:
+    void Log(const char* event) const;
+
     QTimer timer_;
+    QString name_;
 };
 
 // The real clock: Qt's timers, a nested event loop for the waits and the
@@ -31,6 +45,9 @@ class QtClock final : public FormClock {
     std::unique_ptr<FormTimer> MakeTimer(int intervalMs, bool precise) override;
     void Wait(int ms) override;
     std::uint32_t MillisecondsSinceUtcMidnight() override;
+
+  private:
+    int timersMade_ = 0;
 };
 
 }  // namespace zunpeko

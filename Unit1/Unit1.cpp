@@ -7,9 +7,11 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "Cp932.h"
 #include "ErrorBox.h"
+#include "GameSound.h"
 #include "SpriteSheet.h"
 #include "WindowBuilder.h"
 
@@ -33,17 +35,19 @@ const layout::TimerDef& TimerNamed(std::string_view name) {
 
 }  // namespace
 
-TForm1::TForm1(FormPlatform& platform, QWidget* parent)
-    : QMainWindow(parent, kWindowFlags), platform_(platform) {
+TForm1::TForm1(FormClock& clock, std::unique_ptr<FormSound> sound, QWidget* parent)
+    : QMainWindow(parent, kWindowFlags), clock_(clock), sound_(std::move(sound)) {
     ApplyWindowDefinition();
     BindControls();
     BindMenu();
     MakeTimers();
     // The players open their files with the window's controls, before any
     // creation step; a failure here is the caller's to report.
-    sound_ = platform_.MakeSound(*this);
+    if (!sound_) {
+        sound_ = std::make_unique<GameSound>(
+            [this](const PlatformError& error) { ShowErrorBox(this, error.Text()); });
+    }
     sound_->OpenPlayers();
-    hiScores_ = platform_.MakeHiScores(*this);
     WireEvents();
     RunHandler(this, [this] { FormCreate(); });
     // A failed re-opening of the music ends window creation before the
@@ -96,12 +100,11 @@ void TForm1::ApplyWindowDefinition() {
 }
 
 void TForm1::MakeTimers() {
-    FormClock& clock = platform_.Clock();
     const layout::TimerDef& countdown = TimerNamed("Timer1");
     const layout::TimerDef& tick = TimerNamed("Timer2");
-    timer1_ = clock.MakeTimer(countdown.intervalMs, countdown.precise);
+    timer1_ = clock_.MakeTimer(countdown.intervalMs, countdown.precise);
     timer1_->SetEnabled(countdown.enabled);
-    timer2_ = clock.MakeTimer(tick.intervalMs, tick.precise);
+    timer2_ = clock_.MakeTimer(tick.intervalMs, tick.precise);
     timer2_->SetEnabled(tick.enabled);
     Timer1 = timer1_.get();
     Timer2 = timer2_.get();

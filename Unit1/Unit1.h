@@ -5,20 +5,23 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "BoardRenderer.h"
 #include "Button.h"
 #include "CustomLabel.h"
+#include "FileRegistry.h"
 #include "FormClock.h"
-#include "FormHiScores.h"
-#include "FormPlatform.h"
 #include "FormSound.h"
 #include "FormSurface.h"
 #include "Game.h"
 #include "GameHost.h"
+#include "HiScoreDisplay.h"
+#include "HiScoreTable.h"
 #include "Image.h"
+#include "NamePrompt.h"
 #include "Panel.h"
 #include "Random.h"
 #include "URLLink.h"
@@ -27,17 +30,20 @@ namespace zunpeko {
 
 // The main window. It owns every control of the window definition for its
 // whole life, each reachable by its name, the menu, the two timers, the sound,
-// the hi-score table, the game and the board's images; its handlers are the
-// program's event handlers, each run through RunHandler so an error ends only
-// that handler and is reported.
+// the hi-score table with its store and name prompt, the game and the board's
+// images; its handlers are the program's event handlers, each run through
+// RunHandler so an error ends only that handler and is reported.
 //
 // Construction throws PlatformError when a sound player cannot open its file:
 // the program cannot start then.
-class TForm1 : public QMainWindow, public GameHost {
+class TForm1 : public QMainWindow, public GameHost, private NamePrompt, private HiScoreDisplay {
     Q_OBJECT
 
   public:
-    explicit TForm1(FormPlatform& platform, QWidget* parent = nullptr);
+    // The window's timers and waits come from `clock`, which outlives it.
+    // Without `sound` the window plays through the game's own players.
+    explicit TForm1(FormClock& clock, std::unique_ptr<FormSound> sound = nullptr,
+                    QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The window's own surface (its client area) and the window's colour.
@@ -160,6 +166,12 @@ class TForm1 : public QMainWindow, public GameHost {
     void SetTickPeriod(std::int32_t ms) override;
     void SetTickEnabled(bool enabled) override;
 
+    // What the hi-score table asks of the window.
+    SjisText Ask(const SjisText& title, const SjisText& promptLine,
+                 const SjisText& defaultText) override;
+    void ShowEntry(int rank, const SjisText& name, const SjisText& score) override;
+    void ThenTellOfKeptCopy(const std::function<void()>& storeWork);
+
     void ApplyWindowDefinition();
     void BindControls();
     void BindMenu();
@@ -180,7 +192,7 @@ class TForm1 : public QMainWindow, public GameHost {
     template <typename Source, typename Signal>
     void Wire(Source* source, Signal signal, void (TForm1::*handler)());
 
-    FormPlatform& platform_;
+    FormClock& clock_;
     TFormSurface* surface_ = nullptr;
     bool centered_ = false;
 
@@ -189,7 +201,9 @@ class TForm1 : public QMainWindow, public GameHost {
     std::unique_ptr<FormTimer> timer1_;
     std::unique_ptr<FormTimer> timer2_;
     std::unique_ptr<FormSound> sound_;
-    std::unique_ptr<FormHiScores> hiScores_;
+    FileRegistry store_{FileRegistry::DefaultFilePath()};
+    // After the store: it closes its key there when it goes.
+    HiScoreTable hiScores_{store_, *this, *this};
     std::optional<BoardRenderer> renderer_;
     bool boardShown_ = false;
     bool hiScoresLoadTried_ = false;

@@ -7,6 +7,7 @@
 #include "Cp932.h"
 #include "ErrorBox.h"
 #include "GameTexts.h"
+#include "NamePromptDialog.h"
 #include "Unit1.h"
 
 namespace zunpeko {
@@ -35,14 +36,14 @@ void TForm1::FormCreate() {
     // The definition leaves the title panel off to the side; the title screen
     // has it covering the whole client area.
     Pnl_TT->move(kHome);
-    random_.SetSeed(platform_.Clock().MillisecondsSinceUtcMidnight());
+    random_.SetSeed(clock_.MillisecondsSinceUtcMidnight());
     sound_->ReopenMusic(ExeDir);
     LoadHiScores();
 }
 
 void TForm1::LoadHiScores() {
     hiScoresLoadTried_ = true;
-    hiScores_->Load();
+    ThenTellOfKeptCopy([this] { hiScores_.LoadHiScores(); });
 }
 
 void TForm1::S1Click() {
@@ -159,7 +160,7 @@ void TForm1::FinishStoppedGame() {
         return;
     }
     hiScoreCheckOwed_ = false;
-    hiScores_->Record(game_.State().Score);
+    ThenTellOfKeptCopy([this] { hiScores_.RecordGame(game_.State().Score); });
     // Not reached when the save fails: the last score shown stays.
     Panel7->SetCaption(ScoreText(game_.State().Score));
 }
@@ -200,14 +201,17 @@ void TForm1::Exit1Click() {
 
 void TForm1::FormClose() {
     Closing = true;
-    hiScores_->CancelPromptForClosing();
+    // A name prompt open now closes as cancelled; later ones are not shown.
+    if (auto* prompt = findChild<NamePromptDialog*>()) {
+        prompt->reject();
+    }
 }
 
 void TForm1::Delay(int ms) {
     if (Closing) {
         return;
     }
-    platform_.Clock().Wait(ms);
+    clock_.Wait(ms);
 }
 
 }  // namespace zunpeko

@@ -4,14 +4,13 @@
 
 #include "ControlFont.h"
 #include "Cp932.h"
-#include "DesktopPlatform.h"
 #include "DisplayCheck.h"
 #include "EndOnSignal.h"
 #include "ErrorBox.h"
 #include "PlatformError.h"
 #include "SoundFile.h"
 #include "StartupFailure.h"
-#include "TickTrace.h"
+#include "QtClock.h"
 #include "Unit1.h"
 
 namespace {
@@ -38,14 +37,10 @@ int main(int argc, char* argv[]) {
     zunpeko::InstallFontSubstitutions();
     const zunpeko::EndOnSignal endOnSignal;
 
-    zunpeko::DesktopPlatform desktop;
-    // ZUNPEKO_TRACE_TICKS=path: the timers' events go to that file, for
-    // measuring the game's timing from outside (bench/run.sh).
-    const auto traced = zunpeko::TracingPlatformFromEnvironment(desktop);
-    zunpeko::FormPlatform& platform = traced ? *traced : desktop;
+    zunpeko::QtClock clock;
     std::unique_ptr<zunpeko::TForm1> form1;
     try {
-        form1 = std::make_unique<zunpeko::TForm1>(platform);
+        form1 = std::make_unique<zunpeko::TForm1>(clock);
     } catch (const zunpeko::SoundFileError& error) {
         // The sound has already named the file and the reason.
         return zunpeko::ReportStartupFailure(error);

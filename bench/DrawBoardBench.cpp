@@ -5,10 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "BoardRenderer.h"
 #include "QtClock.h"
+#include "RecordingSound.h"
 #include "SpriteSheet.h"
 #include "Unit1.h"
 
@@ -22,6 +26,9 @@ QApplication& Application() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The window keeps its hi-scores; not in the store of whoever measures.
+    static const QTemporaryDir userData;
+    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
     static QApplication app(argc, argv);
     return app;
 }
@@ -32,39 +39,6 @@ void FillField(MoleField& field) {
         field.At(hole).frame = hole - 1;
     }
 }
-
-class SilentSound final : public FormSound {
-  public:
-    void OpenPlayers() override {}
-    void ReopenMusic(const QString& /*exeDir*/) override {}
-    void CutEndSound() override {}
-    void StartMusic() override {}
-    void StopMusic() override {}
-    void PlayEndSound() override {}
-    void PlayHit() override {}
-};
-
-class NoHiScores final : public FormHiScores {
-  public:
-    void Load() override {}
-    void Record(std::int32_t /*score*/) override {}
-    void CancelPromptForClosing() override {}
-};
-
-// The real clock and nothing else: the window as a game shows it.
-class BenchPlatform final : public FormPlatform {
-  public:
-    FormClock& Clock() override { return clock_; }
-    std::unique_ptr<FormSound> MakeSound(TForm1& /*window*/) override {
-        return std::make_unique<SilentSound>();
-    }
-    std::unique_ptr<FormHiScores> MakeHiScores(TForm1& /*window*/) override {
-        return std::make_unique<NoHiScores>();
-    }
-
-  private:
-    QtClock clock_;
-};
 
 void ComposeBoard(benchmark::State& state) {
     Application();
@@ -80,8 +54,9 @@ BENCHMARK(ComposeBoard);
 
 void DrawBoard(benchmark::State& state) {
     Application();
-    BenchPlatform platform;
-    TForm1 form(platform);
+    QtClock clock;
+    std::vector<std::string> sounds;
+    TForm1 form(clock, std::make_unique<testing::RecordingSound>(sounds));
     form.Pnl_TT->hide();
     form.Lbl_Cnt1->hide();
     form.Lbl_Cnt2->hide();

@@ -258,17 +258,18 @@ measure_game() {
   game_cpu_ms=$(((ticks1 - ticks0) * 1000 / clk_tck))
 }
 
-# The game's own account of its ticks (ZUNPEKO_TRACE_TICKS): the time from
-# starting the tick timer to its last firing, against the sum of the intervals
-# it waited.
+# The game's own account of its ticks (the "zunpeko.ticks" log messages on
+# its standard error): the time from starting the tick timer to its last
+# firing, against the sum of the intervals it waited.
 analyse_trace() {
-  if [[ ! -s $1 ]]; then
+  if ! grep -q '^zunpeko.ticks ' "$1" 2>/dev/null; then
     echo "trace_ticks=0 trace_nominal_ms=0 trace_wall_ms=0 trace_error_pct=n/a"
     return
   fi
   awk '
-    $1 == "on" && $2 ~ /p$/ { start = $3; sum = 0; ticks = 0 }
-    $1 == "fire" && $2 ~ /p$/ && start { sum += $4; last = $3; ticks++ }
+    $1 != "zunpeko.ticks" { next }
+    $2 == "on" && $3 ~ /p$/ { start = $4; sum = 0; ticks = 0 }
+    $2 == "fire" && $3 ~ /p$/ && start { sum += $5; last = $4; ticks++ }
     END {
       wall = (last - start) / 1e6
       printf "trace_ticks=%d trace_nominal_ms=%d trace_wall_ms=%.1f trace_error_pct=%.2f\n",
@@ -402,9 +403,12 @@ measure_latency() {
 measure_game_subject() {
   local subject=$1
   log "$subject idle for ${idle_seconds} s, then one game, then idle again"
-  [[ $subject != game ]] || export ZUNPEKO_TRACE_TICKS=$perf/ticks.txt
-  launch_and_keep "$subject"
-  unset ZUNPEKO_TRACE_TICKS
+  if [[ $subject == game ]]; then
+    QT_LOGGING_RULES="zunpeko.ticks.debug=true" QT_MESSAGE_PATTERN="%{category} %{message}" \
+      launch_and_keep "$subject" 2>>"$perf/ticks.txt"
+  else
+    launch_and_keep "$subject"
+  fi
   measure_idle "$subject" "$p_pid"
   measure_game "$p_pid" "$p_left" "$((p_top + p_client_top))" "$((p_window))"
   game_cpu[$subject]=$game_cpu_ms

@@ -8,10 +8,21 @@
 #include <QStyle>
 
 #include "ControlFont.h"
+#include "Cp932.h"
 #include "PromptLayout.h"
 #include "SjisByteLimitValidator.h"
 
 namespace zunpeko {
+
+SjisText NamePromptDialog::Ask(QWidget* parent, const SjisText& title, const SjisText& promptLine,
+                               const SjisText& defaultText) {
+    NamePromptDialog dialog(ToDisplay(title), ToDisplay(promptLine), ToDisplay(defaultText),
+                            parent);
+    if (dialog.exec() != QDialog::Accepted) {  // also returns when the application quits
+        return defaultText;
+    }
+    return FromDisplay(dialog.Text());
+}
 
 NamePromptDialog::NamePromptDialog(const QString& title, const QString& promptLine,
                                    const QString& defaultText, QWidget* parent)

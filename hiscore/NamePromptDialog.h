@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "SjisText.h"
+
 class QLineEdit;
 
 namespace zunpeko {
@@ -14,6 +16,13 @@ namespace zunpeko {
 class NamePromptDialog final : public QDialog {
   public:
     static constexpr std::size_t kMaxTextBytes = 255;
+
+    // Shows the box, modal to parent (or to the whole program), and returns
+    // the text confirmed with OK in code page 932, a character it cannot hold
+    // as "？"; the default text when the box was cancelled, closed, or
+    // rejected from outside (the program ending), or the application quit.
+    static SjisText Ask(QWidget* parent, const SjisText& title, const SjisText& promptLine,
+                        const SjisText& defaultText);
 
     NamePromptDialog(const QString& title, const QString& promptLine, const QString& defaultText,
                      QWidget* parent = nullptr);

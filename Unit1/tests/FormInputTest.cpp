@@ -9,7 +9,7 @@
 namespace zunpeko {
 namespace {
 
-using testing::TestPlatform;
+using testing::WindowFakes;
 
 using FormInput = testing::ShownForm;
 
@@ -40,8 +40,8 @@ TEST_F(FormInput, TabsThroughTheButtonsInThePanelsTabOrder) {
 }
 
 TEST(FormMenu, CarriesTheCaptionsShortcutsAndStatesOfTheTitleScreen) {
-    TestPlatform platform;
-    TForm1 form(platform);
+    WindowFakes platform;
+    TForm1 form(platform.Clock(), platform.Sound());
     ASSERT_EQ(form.MainMenu1->actions().size(), 2);
     EXPECT_EQ(form.MainMenu1->actions()[0], form.N1->menuAction());
     EXPECT_EQ(form.MainMenu1->actions()[1], form.About1->menuAction());
@@ -69,9 +69,9 @@ TEST(FormMenu, CarriesTheCaptionsShortcutsAndStatesOfTheTitleScreen) {
 }
 
 TEST(FormTimers, WaitStoppedWithTheCountdownAndTickPeriodsTheTickOnAPreciseTimer) {
-    TestPlatform platform;
+    WindowFakes platform;
     platform.realClock = true;
-    TForm1 form(platform);
+    TForm1 form(platform.Clock(), platform.Sound());
     EXPECT_FALSE(form.Timer1->Enabled());
     EXPECT_FALSE(form.Timer2->Enabled());
     EXPECT_EQ(form.Timer1->Interval(), 1000);

@@ -4,13 +4,13 @@
 
 #include "Colors.h"
 #include "Cp932.h"
-#include "TestPlatform.h"
+#include "WindowFakes.h"
 #include "Unit1.h"
 
 namespace zunpeko {
 namespace {
 
-using testing::TestPlatform;
+using testing::WindowFakes;
 
 QImage GrabClientArea(TForm1& form) {
     return form.Surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -27,8 +27,8 @@ bool CoveredBy(TForm1& form, QPoint point, const QWidget* control) {
 }
 
 TEST(MainWindow, HasAFixedClientAreaOf442By334BelowItsMenuBar) {
-    TestPlatform platform;
-    TForm1 form(platform);
+    WindowFakes platform;
+    TForm1 form(platform.Clock(), platform.Sound());
     form.show();
     EXPECT_EQ(form.Surface()->size(), QSize(442, 334));
     EXPECT_EQ(form.Surface()->y(), form.MainMenu1->geometry().bottom() + 1);
@@ -42,8 +42,8 @@ TEST(MainWindow, HasAFixedClientAreaOf442By334BelowItsMenuBar) {
 }
 
 TEST(MainWindow, StartsWithTheTitlePanelCoveringAPaleYellowWindow) {
-    TestPlatform platform;
-    TForm1 form(platform);
+    WindowFakes platform;
+    TForm1 form(platform.Clock(), platform.Sound());
     EXPECT_EQ(form.Color(), colors::kPaleYellow);
     EXPECT_EQ(form.Pnl_Sc->Color(), colors::kPaleYellow);
     EXPECT_EQ(form.Pnl_TT->geometry(), QRect(0, 0, 442, 334));
@@ -61,8 +61,8 @@ TEST(MainWindow, StartsWithTheTitlePanelCoveringAPaleYellowWindow) {
 }
 
 TEST(MainWindow, PlacesTheTitleScreensTilesScoreAndButton) {
-    TestPlatform platform;
-    TForm1 form(platform);
+    WindowFakes platform;
+    TForm1 form(platform.Clock(), platform.Sound());
     EXPECT_EQ(form.Panel2->geometry(), QRect(40, 72, 97, 97));
     EXPECT_EQ(form.Panel3->geometry(), QRect(138, 88, 97, 97));
     EXPECT_EQ(form.Panel5->geometry(), QRect(238, 67, 97, 97));
@@ -75,8 +75,8 @@ TEST(MainWindow, PlacesTheTitleScreensTilesScoreAndButton) {
 }
 
 TEST(MainWindow, PaintsTheTitleScreen) {
-    TestPlatform platform;
-    TForm1 form(platform);
+    WindowFakes platform;
+    TForm1 form(platform.Clock(), platform.Sound());
     const QImage image = GrabClientArea(form);
     EXPECT_EQ(image.pixelColor(0, 0), colors::clBtnHighlight) << "the title panel's bevel";
     EXPECT_EQ(image.pixelColor(20, 300), colors::clSilver);
@@ -95,8 +95,8 @@ TEST(MainWindow, PaintsTheTitleScreen) {
 }
 
 TEST(MainWindow, ShowsTheHiScoreAndHelpPanelsInFrontOfTheTitlePanel) {
-    TestPlatform platform;
-    TForm1 form(platform);
+    WindowFakes platform;
+    TForm1 form(platform.Clock(), platform.Sound());
     form.Pnl_HSC->move(48, 16);
     form.Pnl_HSC->show();
     EXPECT_TRUE(CoveredBy(form, {48 + 10, 16 + 200}, form.Pnl_HSC));
@@ -111,8 +111,8 @@ TEST(MainWindow, ShowsTheHiScoreAndHelpPanelsInFrontOfTheTitlePanel) {
 }
 
 TEST(MainWindow, KeepsEverythingOnTheHelpPanelClearOfItsBevel) {
-    TestPlatform platform;
-    TForm1 form(platform);
+    WindowFakes platform;
+    TForm1 form(platform.Clock(), platform.Sound());
     const int bevel = form.Pnl_Help->BevelWidth();
     const QRect face = form.Pnl_Help->rect().adjusted(bevel, bevel, -bevel, -bevel);
     const auto children = form.Pnl_Help->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -126,8 +126,8 @@ TEST(MainWindow, KeepsEverythingOnTheHelpPanelClearOfItsBevel) {
 }
 
 TEST(MainWindow, CutsOffThePartOfASlidingPanelOutsideTheClientArea) {
-    TestPlatform platform;
-    TForm1 form(platform);
+    WindowFakes platform;
+    TForm1 form(platform.Clock(), platform.Sound());
     const QSize before = form.size();
     form.Pnl_TT->move(-176, 136);
     EXPECT_EQ(form.size(), before);
@@ -140,8 +140,8 @@ TEST(MainWindow, CutsOffThePartOfASlidingPanelOutsideTheClientArea) {
 }
 
 TEST(MainWindow, GivesTheHyperlinksTheirTargetsAndLooks) {
-    TestPlatform platform;
-    TForm1 form(platform);
+    WindowFakes platform;
+    TForm1 form(platform.Clock(), platform.Sound());
     EXPECT_EQ(form.URLLink1->URLType(), TURLtype::tpURL);
     EXPECT_EQ(form.URLLink1->Link(), "https://zunpeko.example.org/");
     EXPECT_TRUE(form.URLLink1->EnableShowHint());

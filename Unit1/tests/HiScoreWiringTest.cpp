@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDialog>
 #include <QFile>
+#include <QTimer>
 
 #include "Cp932.h"
 #include "ModalWatcher.h"
@@ -47,8 +49,8 @@ TEST_F(HiScoreWiring, AGameOf250AgainstTheDefaultsAsksOnceAndSaves) {
     EXPECT_EQ(Caption(form.Panel7), QStringLiteral("250"));
 
     // The next run finds the new table in the store.
-    testing::TestPlatform nextRun;
-    const TForm1 reopened(nextRun);
+    testing::WindowFakes nextRun;
+    const TForm1 reopened(nextRun.Clock(), nextRun.Sound());
     EXPECT_EQ(Caption(reopened.Label7), QStringLiteral("たろう"));
     EXPECT_EQ(Caption(reopened.Label10), QStringLiteral("250"));
     EXPECT_EQ(Caption(reopened.Label8), QStringLiteral("vedizud"));
@@ -90,8 +92,8 @@ TEST_F(HiScoreWiring, ClosingDuringTheStopSlideRecordsTheAnonymousName) {
     EXPECT_EQ(watcher.prompts, 0) << "the prompt closes before it shows";
     EXPECT_EQ(Caption(form.Label7), QStringLiteral(" 権兵衛"));
     EXPECT_EQ(Caption(form.Panel7), QStringLiteral("250"));
-    testing::TestPlatform nextRun;
-    const TForm1 reopened(nextRun);
+    testing::WindowFakes nextRun;
+    const TForm1 reopened(nextRun.Clock(), nextRun.Sound());
     EXPECT_EQ(Caption(reopened.Label7), QStringLiteral("権兵衛"));
 }
 
@@ -109,13 +111,39 @@ TEST_F(HiScoreWiring, NamesEndingInCharactersOfTheHighLeadBytesShowWhole) {
     ASSERT_EQ(file.write(exported), exported.size());
     file.close();
 
-    testing::TestPlatform nextRun;
-    const TForm1 reopened(nextRun);
+    testing::WindowFakes nextRun;
+    const TForm1 reopened(nextRun.Clock(), nextRun.Sound());
     EXPECT_TRUE(watcher.errors.isEmpty()) << watcher.errors.join(u'\n').toStdString();
     EXPECT_EQ(Caption(reopened.Label6), QString::fromUtf16(u"\u305A\u3093\u519D"));
     EXPECT_EQ(Caption(reopened.Label7), QString::fromUtf16(u"\u307A\u3053\u7994"));
     EXPECT_EQ(Caption(reopened.Label8), QString::fromUtf16(u"pi\uF929"));
     EXPECT_EQ(Caption(reopened.Label9), QStringLiteral("300"));
+}
+
+// The program ending while the name prompt is open (the window closing, as a
+// signal makes it do) cancels the prompt: the stop records the customary
+// name, and no later prompt shows.
+TEST_F(HiScoreWiring, ClosingWhileTheNamePromptIsOpenRecordsTheAnonymousName) {
+    StartGame();
+    form.Engine().State().Score = 250;
+    QTimer closer;
+    int promptsSeen = 0;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (qobject_cast<QDialog*>(QApplication::activeModalWidget()) != nullptr) {
+            ++promptsSeen;
+            form.close();
+        }
+    });
+    closer.start(0);
+    watcher.Pause();
+    Key(Qt::Key_F6);
+
+    EXPECT_EQ(promptsSeen, 1);
+    EXPECT_EQ(Caption(form.Label7), QStringLiteral(" 権兵衛"));
+    form.Engine().State().Score = 260;
+    form.N2->trigger();  // a later stop asks nobody
+    EXPECT_EQ(promptsSeen, 1);
+    EXPECT_EQ(watcher.prompts, 0);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QTimer>
 #include <chrono>
 #include <thread>
@@ -70,6 +72,78 @@ TEST(QtClockWait, HandlesEventsWhileItWaitsAndLastsItsTime) {
     clock.Wait(40);
     EXPECT_TRUE(handled);
     EXPECT_GE(elapsed.elapsed(), 39);
+}
+
+}  // namespace
+}  // namespace zunpeko
+
+namespace zunpeko {
+namespace {
+
+// What the timers log while the "zunpeko.ticks" messages are switched on.
+class TickLog : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QLoggingCategory::setFilterRules(QStringLiteral("zunpeko.ticks.debug=true"));
+        previous_ = qInstallMessageHandler(&TickLog::Keep);
+        lines().clear();
+    }
+    void TearDown() override {
+        qInstallMessageHandler(previous_);
+        QLoggingCategory::setFilterRules({});
+    }
+
+    // The fields of each message: event, timer, time, interval.
+    static std::vector<QStringList>& lines() {
+        static std::vector<QStringList> kept;
+        return kept;
+    }
+
+  private:
+    static void Keep(QtMsgType /*type*/, const QMessageLogContext& context, const QString& text) {
+        if (QLatin1StringView(context.category) == QLatin1StringView("zunpeko.ticks")) {
+            lines().push_back(text.split(u' '));
+        }
+    }
+
+    QtMessageHandler previous_ = nullptr;
+};
+
+TEST_F(TickLog, NamesEachTimerAndLogsTheIntervalWaitedBeforeTheHandlerChangesIt) {
+    QtClock clock;
+    const auto coarse = clock.MakeTimer(kLong, false);
+    const auto tick = clock.MakeTimer(5, true);
+    int fired = 0;
+    tick->SetHandler([&] {
+        tick->SetInterval(7);
+        if (++fired == 2) {
+            tick->SetEnabled(false);
+        }
+    });
+    tick->SetEnabled(true);
+    tick->SetEnabled(true);  // already running: no second start
+    QElapsedTimer waited;
+    waited.start();
+    while (fired < 2 && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+
+    ASSERT_EQ(lines().size(), 3U);
+    EXPECT_EQ(lines()[0].mid(0, 2), (QStringList{"on", "2p"}));
+    EXPECT_EQ(lines()[0].value(3), "5");
+    EXPECT_EQ(lines()[1].mid(0, 2), (QStringList{"fire", "2p"}));
+    EXPECT_EQ(lines()[1].value(3), "5");
+    EXPECT_EQ(lines()[2].value(3), "7");
+    const long long started = lines()[0].value(2).toLongLong();
+    EXPECT_GE(lines()[1].value(2).toLongLong() - started, 4'000'000);  // ns
+    EXPECT_GE(lines()[2].value(2).toLongLong(), lines()[1].value(2).toLongLong());
+}
+
+TEST_F(TickLog, SaysNothingUnlessSwitchedOn) {
+    QLoggingCategory::setFilterRules({});
+    QtFormTimer timer(kLong, true, QStringLiteral("1p"));
+    timer.SetEnabled(true);
+    EXPECT_TRUE(lines().empty());
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "TestPlatform.h"
+#include "WindowFakes.h"
 #include "Unit1.h"
 
 namespace zunpeko::testing {
@@ -86,8 +86,8 @@ class ShownForm : public ::testing::Test {
     }
 
     FreshStore store;
-    TestPlatform platform;
-    TForm1 form{platform};
+    WindowFakes platform;
+    TForm1 form{platform.Clock(), platform.Sound()};
 };
 
 }  // namespace zunpeko::testing

@@ -54,12 +54,12 @@ class SoundWiring : public ::testing::Test {
     testing::FreshStore store;
     SoundFolder folder;
     testing::ModalWatcher watcher;
-    testing::TestPlatform platform;
+    testing::WindowFakes platform;
 };
 
 TEST_F(SoundWiring, WithoutMusicBesideTheExecutableReportsItAndStillPlays) {
     ASSERT_FALSE(QFile::exists(QCoreApplication::applicationDirPath() + "/d3l.mp3"));
-    TForm1 form(platform);
+    TForm1 form(platform.Clock(), platform.Sound());
     ASSERT_EQ(watcher.errors.size(), 1);
     EXPECT_TRUE(watcher.errors[0].contains(QStringLiteral("d3l.mp3")))
         << watcher.errors[0].toStdString();
@@ -76,7 +76,7 @@ TEST_F(SoundWiring, WithoutMusicBesideTheExecutableReportsItAndStillPlays) {
 }
 
 TEST_F(SoundWiring, LoopsTheMusicUntilTheStop) {
-    TForm1 form(platform);
+    TForm1 form(platform.Clock(), platform.Sound());
     auto* sound = dynamic_cast<GameSound*>(&form.Sound());
     ASSERT_NE(sound, nullptr);
     // A piece a fraction of a second long, to hear it come round.

@@ -7,7 +7,7 @@
 #include <QFile>
 
 #include "ModalWatcher.h"
-#include "TestPlatform.h"
+#include "WindowFakes.h"
 #include "Unit1.h"
 
 namespace zunpeko {
@@ -26,15 +26,15 @@ TEST(StoreNotice, AFileKeptAsideIsNamedToThePlayerOnce) {
     store.close();
 
     testing::ModalWatcher watcher;
-    testing::TestPlatform platform;
-    const TForm1 first(platform);
+    testing::WindowFakes platform;
+    const TForm1 first(platform.Clock(), platform.Sound());
     const QString copy = QDir::toNativeSeparators(StorePath() + QStringLiteral(".bak"));
     ASSERT_EQ(watcher.errors.size(), 1);
     EXPECT_TRUE(watcher.errors.front().contains(copy)) << watcher.errors.front().toStdString();
 
     watcher.errors.clear();
-    testing::TestPlatform nextRun;
-    const TForm1 second(nextRun);
+    testing::WindowFakes nextRun;
+    const TForm1 second(nextRun.Clock(), nextRun.Sound());
     EXPECT_TRUE(watcher.errors.isEmpty()) << watcher.errors.join(u'\n').toStdString();
 }
 

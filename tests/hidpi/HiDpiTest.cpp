@@ -11,32 +11,14 @@
 #include <climits>
 #include <cmath>
 
-#include "DesktopPlatform.h"
+#include "QtClock.h"
+#include "RecordingSound.h"
 #include "Game.h"
 #include "SpriteSheetLayout.h"
 #include "Unit1.h"
 
 namespace zunpeko {
 namespace {
-
-// The game's platform with silent sound: no sound files in the test's folder.
-class SilentSound final : public FormSound {
-  public:
-    void OpenPlayers() override {}
-    void ReopenMusic(const QString& /*exeDir*/) override {}
-    void CutEndSound() override {}
-    void StartMusic() override {}
-    void StopMusic() override {}
-    void PlayEndSound() override {}
-    void PlayHit() override {}
-};
-
-class SilentPlatform final : public DesktopPlatform {
-  public:
-    std::unique_ptr<FormSound> MakeSound(TForm1& /*window*/) override {
-        return std::make_unique<SilentSound>();
-    }
-};
 
 constexpr QSize kClientSize(442, 334);
 constexpr int kCellShown = 63;
@@ -121,8 +103,11 @@ class HiDpi : public ::testing::Test {
         return QRectF(box.translated(BoardRenderer::BoardRect().topLeft()));
     }
 
-    SilentPlatform platform_;
-    TForm1 form_{platform_};
+    // The real clock; a sound that only notes its cues, as the test's folder
+    // has no sound files.
+    QtClock clock_;
+    std::vector<std::string> sounds_;
+    TForm1 form_{clock_, std::make_unique<testing::RecordingSound>(sounds_)};
     QImage grab_;
     double scale_ = 1.0;
 };

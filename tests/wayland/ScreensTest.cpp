@@ -21,7 +21,7 @@
 
 #include "ScreenCapture.h"
 #include "StoreFile.h"
-#include "TestPlatform.h"
+#include "WindowFakes.h"
 #include "Unit1.h"
 
 namespace zunpeko::testing {
@@ -119,8 +119,8 @@ class Screens : public ::testing::Test {
     struct StoredFirst {
         StoredFirst() { StoreTableEveryGameBeats(); }
     } stored;
-    TestPlatform platform;
-    TForm1 form{platform};
+    WindowFakes platform;
+    TForm1 form{platform.Clock(), platform.Sound()};
 };
 
 TEST_F(Screens, EveryScreenDrawsAsOnX11) {

@@ -26,7 +26,7 @@
 #include "ScreenCapture.h"
 #include "ScreenStates.h"
 #include "StoreFile.h"
-#include "TestPlatform.h"
+#include "WindowFakes.h"
 #include "URLLink.h"
 #include "Unit1.h"
 
@@ -73,8 +73,8 @@ class OnWayland : public ::testing::Test {
     struct StoredFirst {
         StoredFirst() { StoreTableEveryGameBeats(); }
     } stored;
-    TestPlatform platform;
-    TForm1 form{platform};
+    WindowFakes platform;
+    TForm1 form{platform.Clock(), platform.Sound()};
 };
 
 TEST_F(OnWayland, TheWindowHasItsTitleIconAndFixedClientSizeEvenWhenAskedToMaximise) {
@@ -161,9 +161,9 @@ class TimingOnWayland : public ::testing::Test {
     // Slack for a loaded machine; the lower bounds are the rules'.
     static constexpr qint64 kSlackMs = 700;
 
-    TestPlatform platform;
+    WindowFakes platform;
     const bool realClock_ = (platform.realClock = true);
-    TForm1 form{platform};
+    TForm1 form{platform.Clock(), platform.Sound()};
 };
 
 TEST_F(TimingOnWayland, TheSlideTakesItsTwoWaitsAndTheCountdownItsThreeSeconds) {
