@@ -161,7 +161,7 @@ class TForm1 : public QMainWindow, public GameHost, private NamePrompt, private 
     void RepaintTimeLabelNow() override;
     void SetScoreText(const SjisText& text) override;
     void PlayHitSound() override;
-    void StopGame() override;
+    bool StopGame() override;
     std::int32_t TickPeriod() const override;
     void SetTickPeriod(std::int32_t ms) override;
     void SetTickEnabled(bool enabled) override;
@@ -208,17 +208,18 @@ class TForm1 : public QMainWindow, public GameHost, private NamePrompt, private 
     bool boardShown_ = false;
     bool hiScoresLoadTried_ = false;
 
+    // Where the screen is between starts and stops.
+    enum class Phase {
+        kTitle,     // no game: the title screen, perhaps with a panel over it
+        kStarting,  // a start slides the title panel out; the score is still the last game's
+        kPlaying,   // the countdown, then the game
+        kStopping,  // a stop ended the game; its hi-score check is still to come
+    };
+    Phase phase_ = Phase::kTitle;
     // Starts and stops can interrupt each other's slides (the waits take
     // input). Each one is numbered; one that finds a later one ran while it
     // waited leaves the screen, menu and timers to that one.
     unsigned procedures_ = 0;
-    // A stop has still to check and save the hi-scores of its game.
-    bool hiScoreCheckOwed_ = false;
-    // A start has not yet reset the game: the score is still the last game's.
-    bool startBeforeReset_ = false;
-    // A start ran inside the stop the tick called; the tick must not re-set
-    // the new game's tick period after the stop returns.
-    bool keepTickPeriod_ = false;
 };
 
 }  // namespace zunpeko

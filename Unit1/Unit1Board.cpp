@@ -50,12 +50,12 @@ void TForm1::PlayHitSound() {
     sound_->PlayHit();
 }
 
-void TForm1::StopGame() {
+bool TForm1::StopGame() {
     const unsigned before = procedures_;
     N2Click();
     // The stop counts itself; anything beyond that is a start made during
     // its slide, whose game the tick's period belongs to now.
-    keepTickPeriod_ = procedures_ != before + 1;
+    return procedures_ != before + 1;
 }
 
 std::int32_t TForm1::TickPeriod() const {
@@ -63,10 +63,6 @@ std::int32_t TForm1::TickPeriod() const {
 }
 
 void TForm1::SetTickPeriod(std::int32_t ms) {
-    if (keepTickPeriod_) {
-        keepTickPeriod_ = false;
-        return;
-    }
     Timer2->SetInterval(ms);
 }
 

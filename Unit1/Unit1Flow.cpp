@@ -52,7 +52,7 @@ void TForm1::S1Click() {
     // the start goes on all the same.
     RunHandler(this, [this] { FinishStoppedGame(); });
     const unsigned procedure = ++procedures_;
-    startBeforeReset_ = true;
+    phase_ = Phase::kStarting;
 
     for (TCustomLabel* digit : {Lbl_Cnt1, Lbl_Cnt2}) {
         digit->SetCaption(SjisFromUtf8("3"));
@@ -74,7 +74,7 @@ void TForm1::S1Click() {
         return;  // stopped during the slide
     }
     game_.ResetGame();
-    startBeforeReset_ = false;
+    phase_ = Phase::kPlaying;
     Pnl_TT->hide();
     Countdown = kCountdownFrom;
     Timer1->SetEnabled(true);
@@ -107,14 +107,13 @@ void TForm1::FormMouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*s
 
 void TForm1::N2Click() {
     const unsigned procedure = ++procedures_;
-    hiScoreCheckOwed_ = true;
-    if (startBeforeReset_) {
+    if (phase_ == Phase::kStarting) {
         // This stop cancels a start still sliding out: the game it ends never
         // began and scored nothing (the start would have cleared the score
         // left from the game before).
-        startBeforeReset_ = false;
         game_.State().Score = 0;
     }
+    phase_ = Phase::kStopping;
 
     sound_->StopMusic();
     game_.State().Muted = true;
@@ -156,10 +155,10 @@ void TForm1::EnableTitleCommands() {
 }
 
 void TForm1::FinishStoppedGame() {
-    if (!hiScoreCheckOwed_) {
+    if (phase_ != Phase::kStopping) {
         return;
     }
-    hiScoreCheckOwed_ = false;
+    phase_ = Phase::kTitle;
     ThenTellOfKeptCopy([this] { hiScores_.RecordGame(game_.State().Score); });
     // Not reached when the save fails: the last score shown stays.
     Panel7->SetCaption(ScoreText(game_.State().Score));

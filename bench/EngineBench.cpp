@@ -18,7 +18,7 @@ class NullHost : public GameHost {
     void RepaintTimeLabelNow() override {}
     void SetScoreText(const SjisText& text) override { benchmark::DoNotOptimize(text.data()); }
     void PlayHitSound() override {}
-    void StopGame() override {}
+    bool StopGame() override { return false; }
     std::int32_t TickPeriod() const override { return period_; }
     void SetTickPeriod(std::int32_t ms) override { period_ = ms; }
     void SetTickEnabled(bool /*enabled*/) override {}

@@ -46,7 +46,9 @@ void Game::Tick() {
     if (state_.TimeLeftMs == 0) {
         state_.Muted = true;
         host_.SetTickEnabled(false);
-        host_.StopGame();
+        if (host_.StopGame()) {
+            return;  // a new game took over, with the period it set itself
+        }
     }
     // The stop may run a modal prompt, so the time is read again here rather
     // than kept from before it.

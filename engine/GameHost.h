@@ -22,8 +22,10 @@ class GameHost {
     virtual void SetScoreText(const SjisText& text) = 0;
     // Ends the hit sound still playing and starts it again.
     virtual void PlayHitSound() = 0;
-    // The stop procedure: ends the game and checks the hi-score table.
-    virtual void StopGame() = 0;
+    // The stop procedure: ends the game and checks the hi-score table. True
+    // when a new game took over meanwhile (started during the stop's slide):
+    // the tick's period then belongs to that game.
+    virtual bool StopGame() = 0;
 
     // The tick timer: its period in milliseconds and whether it runs. Setting
     // a period different from the current one restarts the interval.

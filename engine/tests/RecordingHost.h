@@ -25,6 +25,7 @@ class RecordingHost : public GameHost {
     SjisText timeLabel;
     SjisText scoreText;
     std::string throwFrom;  // the name of the method that throws, if any
+    bool newGameDuringStop = false;  // what StopGame answers
     // Runs inside every call, after it is recorded, to look at the game then.
     std::function<void(const std::string& call)> onCall;
 
@@ -39,7 +40,10 @@ class RecordingHost : public GameHost {
         scoreText = text;
     }
     void PlayHitSound() override { Record("PlayHitSound"); }
-    void StopGame() override { Record("StopGame"); }
+    bool StopGame() override {
+        Record("StopGame");
+        return newGameDuringStop;
+    }
     std::int32_t TickPeriod() const override { return period; }
     void SetTickPeriod(std::int32_t ms) override {
         Record("SetTickPeriod " + std::to_string(ms));

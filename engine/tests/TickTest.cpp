@@ -137,6 +137,17 @@ TEST_F(Tick, StopsAtExactlyZeroOnTheTickThatWouldGoBelowIt) {
     EXPECT_TRUE(game.State().Muted);
 }
 
+TEST_F(Tick, LeavesThePeriodToANewGameThatTookOverDuringTheStop) {
+    Reset();
+    game.State().TimeLeftMs = 100;
+    host.period = 200;
+    host.newGameDuringStop = true;
+    game.Tick();
+    EXPECT_EQ(host.Take(),
+              (Calls{"DrawBoard", "SetTimeLabel " + Label(0), "SetTickEnabled false", "StopGame"}));
+    EXPECT_EQ(host.period, 200);
+}
+
 TEST_F(Tick, EndsWhereTheStopThrowsWithoutSettingThePeriod) {
     Reset();
     game.State().TimeLeftMs = 100;

@@ -16,7 +16,10 @@ class SimHost : public GameHost {
     void RepaintTimeLabelNow() override {}
     void SetScoreText(const SjisText& /*text*/) override {}
     void PlayHitSound() override {}
-    void StopGame() override { stopped_ = true; }
+    bool StopGame() override {
+        stopped_ = true;
+        return false;
+    }
     std::int32_t TickPeriod() const override { return period_; }
     void SetTickPeriod(std::int32_t ms) override { period_ = ms; }
     void SetTickEnabled(bool enabled) override { enabled_ = enabled; }
