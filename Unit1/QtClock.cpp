@@ -51,8 +51,8 @@ void QtFormTimer::SetEnabled(bool enabled) {
 
 std::unique_ptr<FormTimer> QtClock::MakeTimer(int intervalMs, bool precise) {
     ++timersMade_;
-    return std::make_unique<QtFormTimer>(
-        intervalMs, precise, QString::number(timersMade_) + (precise ? u'p' : u'c'));
+    return std::make_unique<QtFormTimer>(intervalMs, precise,
+                                         QString::number(timersMade_) + (precise ? u'p' : u'c'));
 }
 
 void QtClock::Wait(int ms) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TForm1's side of the hi-score table: the name prompt, the hi-score panel's
-// labels, and word to the player of a store file kept aside.
+// labels, and word to the player of what became of a store file it could
+// not read.
 #include <QDir>
 #include <QMessageBox>
 #include <array>
@@ -31,13 +32,17 @@ void TForm1::ShowEntry(int rank, const SjisText& name, const SjisText& score) {
 // raised, which the caller reports.
 void TForm1::ThenTellOfKeptCopy(const std::function<void()>& storeWork) {
     const auto tell = [this] {
-        const QString copy = store_.TakeKeptCopy();
-        if (copy.isEmpty()) {
+        const auto notice = store_.TakeNotice();
+        if (!notice) {
             return;
         }
+        const QString path = QDir::toNativeSeparators(notice->path);
         const QString text =
-            QStringLiteral("ハイスコアのファイルが読めなかったので、元のファイルを\n%1\nとして残しました。")
-                .arg(QDir::toNativeSeparators(copy));
+            notice->kind == FileRegistry::Notice::Kind::kKeptCopy
+                ? QStringLiteral("ハイスコアのファイルに読めないところがあったので、元のファイルを\n%1\nとして残しました。")
+                      .arg(path)
+                : QStringLiteral("ハイスコアのファイルはリンクで、その先の\n%1\nはハイスコアのファイルではないので、書き換えません。")
+                      .arg(path);
         // Before the window is shown the box goes to the middle of the screen.
         QMessageBox box(QMessageBox::Information, ToDisplay(ApplicationTitle()), text,
                         QMessageBox::Ok, isVisible() ? this : nullptr);

@@ -8,9 +8,9 @@
 #include "EndOnSignal.h"
 #include "ErrorBox.h"
 #include "PlatformError.h"
+#include "QtClock.h"
 #include "SoundFile.h"
 #include "StartupFailure.h"
-#include "QtClock.h"
 #include "Unit1.h"
 
 namespace {

@@ -64,8 +64,8 @@ QString FileRegistry::DefaultFilePath() {
     return QDir::cleanPath(data) + QStringLiteral("/zunpeko/user.reg");
 }
 
-QString FileRegistry::TakeKeptCopy() {
-    return std::exchange(keptCopy_, QString());
+std::optional<FileRegistry::Notice> FileRegistry::TakeNotice() {
+    return std::exchange(notice_, std::nullopt);
 }
 
 std::optional<RegKey> FileRegistry::OpenKey(std::string_view subkey, RegAccess access) {
@@ -167,7 +167,7 @@ bool FileRegistry::KeepCopyAside(RegKey key) {
 bool FileRegistry::KeepAsideNow() {
     const auto copy = regfile::KeepAside(path_);
     if (copy && !copy->isEmpty()) {
-        keptCopy_ = *copy;
+        notice_ = Notice{Notice::Kind::kKeptCopy, *copy};
     }
     return copy.has_value();
 }
@@ -211,8 +211,13 @@ std::optional<RegDocument> FileRegistry::ReadyForWriting() {
         format_ = contents.format;
         return std::move(contents.document);
     }
-    if (contents.state == regfile::FileState::kUnparseable &&
-        (QFileInfo(path_).isSymLink() || !KeepAsideNow())) {
+    if (contents.state == regfile::FileState::kUnparseable && QFileInfo(path_).isSymLink()) {
+        if (!std::exchange(linkReported_, true)) {
+            notice_ = Notice{Notice::Kind::kLinkLeftAlone, QFileInfo(path_).symLinkTarget()};
+        }
+        return std::nullopt;
+    }
+    if (contents.state == regfile::FileState::kUnparseable && !KeepAsideNow()) {
         return std::nullopt;
     }
     return document_;

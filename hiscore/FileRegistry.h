@@ -45,9 +45,15 @@ class FileRegistry final : public Registry {
 
     const QString& FilePath() const { return path_; }
 
-    // The copy kept aside since the last call, so the player can be told
-    // where the old file went; empty if none was made.
-    QString TakeKeptCopy();
+    // What the player should hear of since the last call, or nothing: the
+    // copy a file that could not be read was kept in, or that the store is a
+    // link to a file that is not a store, which is left alone (said once).
+    struct Notice {
+        enum class Kind { kKeptCopy, kLinkLeftAlone };
+        Kind kind;
+        QString path;  // the copy, or the file the link names
+    };
+    std::optional<Notice> TakeNotice();
 
     std::optional<RegKey> OpenKey(std::string_view subkey, RegAccess access) override;
     std::optional<RegKey> CreateKey(std::string_view subkey) override;
@@ -80,7 +86,8 @@ class FileRegistry final : public Registry {
     std::uint32_t nextHandle_ = 1;
     std::unique_ptr<StoreLock> lock_;
     int lockDepth_ = 0;
-    QString keptCopy_;
+    std::optional<Notice> notice_;
+    bool linkReported_ = false;
 };
 
 }  // namespace zunpeko

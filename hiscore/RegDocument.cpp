@@ -161,6 +161,12 @@ std::optional<RegValue> RegDocument::FindValue(std::string_view path, std::strin
 }
 
 void RegDocument::SetValue(std::string_view path, std::string_view name, const RegValue& value) {
+    // A value that already reads as the one given keeps its lines as they
+    // are: spelled as another program wrote it, or with Unicode characters
+    // code page 932 has no place for, it would not come back the same.
+    if (FindValue(path, name) == value) {
+        return;
+    }
     std::optional<RegItem> existing;
     std::optional<std::size_t>
         insertAt;               // after the last non-blank entry of the key's last section

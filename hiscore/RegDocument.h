@@ -63,7 +63,8 @@ class RegDocument {
     // last well-formed line for that name in the key's sections wins.
     std::optional<RegValue> FindValue(std::string_view path, std::string_view name) const;
     // Replaces the value's lines, or adds them at the end of the key's last
-    // section (adding the section if the key has none).
+    // section (adding the section if the key has none); a value that already
+    // reads as the one given is left as it is.
     void SetValue(std::string_view path, std::string_view name, const RegValue& value);
 
   private:

@@ -191,7 +191,7 @@ std::optional<QString> KeepAside(const QString& path) {
         const QString copy =
             path + QStringLiteral(".bak") + (number == 0 ? QString() : QString::number(number));
         if (IsKeptCopy(copy, path)) {
-            return QString();
+            return copy;
         }
         if (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink()) {
             continue;

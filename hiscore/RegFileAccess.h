@@ -35,9 +35,9 @@ FileContents ReadFile(const QString& path);
 bool IsWritable(const QString& path);
 
 // Copies the file beside itself as "<name>.bak", or "<name>.bak1", "<name>.bak2",
-// ... when that is taken. An empty file needs no copy, and neither does one
-// whose bytes a copy already holds: then the path is empty. Nothing if no
-// copy could be made.
+// ... when that is taken, and gives the copy's path. A copy already holding
+// the same bytes is not made again: its path is given. An empty file needs no
+// copy: the path is empty. Nothing if no copy could be made.
 std::optional<QString> KeepAside(const QString& path);
 
 // Replaces the file as a whole, in the given format: a crash or a kill at any

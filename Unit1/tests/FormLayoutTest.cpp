@@ -4,8 +4,8 @@
 
 #include "Colors.h"
 #include "Cp932.h"
-#include "WindowFakes.h"
 #include "Unit1.h"
+#include "WindowFakes.h"
 
 namespace zunpeko {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QWindow>
 
-#include "WindowFakes.h"
 #include "Unit1.h"
+#include "WindowFakes.h"
 
 namespace zunpeko::testing {
 

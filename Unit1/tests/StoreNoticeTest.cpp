@@ -7,8 +7,8 @@
 #include <QFile>
 
 #include "ModalWatcher.h"
-#include "WindowFakes.h"
 #include "Unit1.h"
+#include "WindowFakes.h"
 
 namespace zunpeko {
 namespace {

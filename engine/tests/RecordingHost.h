@@ -24,7 +24,7 @@ class RecordingHost : public GameHost {
     bool enabled = false;
     SjisText timeLabel;
     SjisText scoreText;
-    std::string throwFrom;  // the name of the method that throws, if any
+    std::string throwFrom;           // the name of the method that throws, if any
     bool newGameDuringStop = false;  // what StopGame answers
     // Runs inside every call, after it is recorded, to look at the game then.
     std::function<void(const std::string& call)> onCall;

@@ -142,5 +142,16 @@ TEST(RegDocument, AddsAMissingKeyAtTheEndWithTheFilesOwnLineBreaks) {
     EXPECT_EQ(fresh.Text(), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"SName1\"=\"a\"\r\n");
 }
 
+TEST(RegDocument, AValueThatAlreadyReadsAsTheOneGivenKeepsItsLines) {
+    const std::string text =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"HSC1\" = dword:0000012C\r\n";
+    auto document = *RegDocument::Parse(text);
+    document.SetValue(kKey, "hsc1", DwordValue(300));
+    EXPECT_EQ(document.Text(), text);
+    document.SetValue(kKey, "HSC1", DwordValue(301));
+    EXPECT_EQ(document.Text(),
+              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"HSC1\"=dword:0000012d\r\n");
+}
+
 }  // namespace
 }  // namespace zunpeko

@@ -11,9 +11,9 @@
 #include <climits>
 #include <cmath>
 
+#include "Game.h"
 #include "QtClock.h"
 #include "RecordingSound.h"
-#include "Game.h"
 #include "SpriteSheetLayout.h"
 #include "Unit1.h"
 

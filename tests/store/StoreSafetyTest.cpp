@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
@@ -45,6 +46,13 @@ void WriteAll(const QString& path, std::string_view bytes) {
 
 QStringList FilesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// The copy the player is told of, if any.
+QString KeptCopy(FileRegistry& store) {
+    const auto notice = store.TakeNotice();
+    return notice && notice->kind == FileRegistry::Notice::Kind::kKeptCopy ? notice->path
+                                                                           : QString();
 }
 
 class StoreSafety : public ::testing::Test {
@@ -160,14 +168,16 @@ TEST_F(StoreSafety, AFileKeptAsideIsCopiedOnceForTheSameBytesAndNeverWhenEmpty) 
 
     const QString bak = Store() + QStringLiteral(".bak");
     const QString bak1 = Store() + QStringLiteral(".bak1");
+    // The same bytes again are not copied again, but the player hears again
+    // where they are: the table starts over once more.
     for (const auto& [garbage, told] :
-         {std::pair{"garbage one", bak}, std::pair{"garbage one", QString()},
+         {std::pair{"garbage one", bak}, std::pair{"garbage one", bak},
           std::pair{"garbage two", bak1}}) {
         WriteAll(Store(), garbage);
         GameOnFile game(Store(), "x");
         EXPECT_EQ(game.Play(std::nullopt), "");
-        EXPECT_EQ(game.Store().TakeKeptCopy(), told) << garbage;
-        EXPECT_TRUE(game.Store().TakeKeptCopy().isEmpty()) << "told only once";
+        EXPECT_EQ(KeptCopy(game.Store()), told) << garbage;
+        EXPECT_FALSE(game.Store().TakeNotice()) << "told only once";
     }
     EXPECT_EQ(ReadAll(bak), "garbage one");
     EXPECT_EQ(ReadAll(bak1), "garbage two");
@@ -180,8 +190,15 @@ TEST_F(StoreSafety, ALinkToAFileThatIsNotAStoreLeavesThatFileAlone) {
     QDir().mkpath(Folder());
     ASSERT_TRUE(QFile::link(notes, Store()));
 
-    EXPECT_EQ(GameOnFile(Store(), "x").Play(500),
+    GameOnFile game(Store(), "x");
+    EXPECT_EQ(game.Play(500),
               Message("ｷｰ Zunpeko の作成に失敗しました") + Message("'HSC1' の設定に失敗しました"));
+    const auto notice = game.Store().TakeNotice();
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->kind, FileRegistry::Notice::Kind::kLinkLeftAlone);
+    EXPECT_EQ(notice->path, notes);
+    EXPECT_EQ(game.Record(600), Message("'HSC1' の設定に失敗しました"));
+    EXPECT_FALSE(game.Store().TakeNotice()) << "said once";
     EXPECT_EQ(ReadAll(notes), "my notes, not a registry file");
     EXPECT_TRUE(QFileInfo(Store()).isSymLink());
     EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});
@@ -212,7 +229,7 @@ TEST_F(StoreSafety, ASaveThatWouldGrowTheFilePastWhatIsReadBackIsRefused) {
     EXPECT_EQ(ReadAll(Store()), text);
     GameOnFile next(Store(), "x");
     EXPECT_EQ(next.Play(std::nullopt), "");  // still read, not kept aside
-    EXPECT_TRUE(next.Store().TakeKeptCopy().isEmpty());
+    EXPECT_FALSE(next.Store().TakeNotice());
 }
 
 TEST_F(StoreSafety, ValuesTheLoadCouldNotReadAreKeptAsideBeforeTheFirstSave) {
@@ -222,7 +239,7 @@ TEST_F(StoreSafety, ValuesTheLoadCouldNotReadAreKeptAsideBeforeTheFirstSave) {
     WriteAll(Store(), text);
     GameOnFile game(Store(), "x");
     EXPECT_EQ(game.Play(0), Message("'HSC1' の取得に失敗しました"));
-    EXPECT_EQ(game.Store().TakeKeptCopy(), Store() + QStringLiteral(".bak"));
+    EXPECT_EQ(KeptCopy(game.Store()), Store() + QStringLiteral(".bak"));
     EXPECT_EQ(ReadAll(Store() + QStringLiteral(".bak")), text);
     EXPECT_EQ(game.Record(0), "");  // the copy is made once
     EXPECT_FALSE(QFile::exists(Store() + QStringLiteral(".bak1")));
@@ -265,6 +282,22 @@ TEST_F(StoreSafety, TwoCopiesPlayingAtOnceKeepBothPlayersEntries) {
     GameOnFile reader(Store(), "x");
     reader.Play(std::nullopt);
     EXPECT_EQ(reader.Table().Entries(), both);
+}
+
+// A name in a Unicode export that code page 932 cannot hold reads as "？"s;
+// a game that leaves the table as it was must not write those over it.
+TEST_F(StoreSafety, AGameThatChangesNothingKeepsNamesCodePage932CannotHold) {
+    const QString text = QStringLiteral(
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n"
+        "\"HSC1\"=dword:0000012c\r\n\"HSC2\"=dword:000000c8\r\n\"HSC3\"=dword:00000064\r\n"
+        "\"SName1\"=\"\uD55C\uAD6D\U0001F363\"\r\n\"SName2\"=\"\u307A\u301C\u3053\"\r\n"
+        "\"SName3\"=\"zurizu\"\r\n");
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray bytes = utf16.encode(text);
+    WriteAll(Store(), bytes.toStdString());
+
+    EXPECT_EQ(GameOnFile(Store(), "x").Play(0), "");
+    EXPECT_EQ(ReadAll(Store()), bytes.toStdString());
 }
 
 TEST(StoreLocation, FollowsTheBaseDirectoryRulesForTheDataFolder) {

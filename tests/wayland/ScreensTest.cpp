@@ -21,8 +21,8 @@
 
 #include "ScreenCapture.h"
 #include "StoreFile.h"
-#include "WindowFakes.h"
 #include "Unit1.h"
+#include "WindowFakes.h"
 
 namespace zunpeko::testing {
 namespace {

@@ -26,9 +26,9 @@
 #include "ScreenCapture.h"
 #include "ScreenStates.h"
 #include "StoreFile.h"
-#include "WindowFakes.h"
 #include "URLLink.h"
 #include "Unit1.h"
+#include "WindowFakes.h"
 
 namespace zunpeko::testing {
 namespace {
