@@ -234,8 +234,7 @@ void AudioDevice::AfterMix(void* device, unsigned char* /*stream*/, int /*length
 }
 
 void AudioDevice::CloseIfIdle() {
-    if (state_ != State::Closed && closeAsked_ && Mix_Playing(-1) == 0 &&
-        Mix_PlayingMusic() == 0) {
+    if (state_ != State::Closed && closeAsked_ && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0) {
         if (state_ == State::Decoding) {
             CloseSilent();
         } else {

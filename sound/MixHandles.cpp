@@ -8,6 +8,8 @@
 #include "MediaErrors.h"
 #include "SoundFile.h"
 
+#include <memory>
+
 namespace zunpeko {
 namespace {
 
@@ -48,15 +50,14 @@ ChunkPtr LoadWave(const QString& fileName) {
     });
 }
 
-StreamedMusic LoadMusic(const QString& fileName) {
-    StreamedMusic streamed;
-    streamed.bytes = ReadSoundFile(fileName, QStringLiteral("Couldn't open '%1'").arg(fileName));
-    streamed.music = Decoded(fileName, [&] {
-        return MusicPtr(Mix_LoadMUSType_RW(
-            SDL_RWFromConstMem(streamed.bytes.constData(), static_cast<int>(streamed.bytes.size())),
-            MUS_MP3, 1));
-    });
-    return streamed;
+MusicPtr LoadMusic(const QString& fileName) {
+    // Closed here should the mixer not be had; once handed over, the mixer
+    // closes it, also when it cannot read it as music.
+    std::unique_ptr<SDL_RWops, decltype(&SDL_RWclose)> stream(
+        StreamSoundFile(fileName, QStringLiteral("Couldn't open '%1'").arg(fileName)),
+        &SDL_RWclose);
+    return Decoded(fileName,
+                   [&] { return MusicPtr(Mix_LoadMUSType_RW(stream.release(), MUS_MP3, 1)); });
 }
 
 }  // namespace zunpeko

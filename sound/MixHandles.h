@@ -19,18 +19,13 @@ struct MusicFree {
 using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkFree>;
 using MusicPtr = std::unique_ptr<Mix_Music, MusicFree>;
 
-// A file streamed as music: the mixer reads it from these bytes as it plays.
-struct StreamedMusic {
-    QByteArray bytes;
-    MusicPtr music;  // after the bytes: freed before them
-};
-
 // Decodes a whole sound file into memory. Throws SoundFileError with the
 // media system's text (a missing file reads "Couldn't open <name>").
 ChunkPtr LoadWave(const QString& fileName);
 
-// Opens a sound file for streaming as MP3 music. Throws SoundFileError with
+// Opens a sound file for streaming as MP3 music; the file stays open while
+// the music lives. Throws SoundFileError with
 // the media system's text (a missing file reads "Couldn't open '<name>'").
-StreamedMusic LoadMusic(const QString& fileName);
+MusicPtr LoadMusic(const QString& fileName);
 
 }  // namespace zunpeko

@@ -8,11 +8,11 @@
 namespace zunpeko {
 
 std::unique_ptr<MusicTrack> MusicTrack::Load(const QString& fileName, EndListener onEnded) {
-    StreamedMusic music = LoadMusic(fileName);
+    MusicPtr music = LoadMusic(fileName);
     return std::unique_ptr<MusicTrack>(new MusicTrack(std::move(music), std::move(onEnded)));
 }
 
-MusicTrack::MusicTrack(StreamedMusic music, EndListener onEnded)
+MusicTrack::MusicTrack(MusicPtr music, EndListener onEnded)
     : music_(std::move(music)), onEnded_(std::move(onEnded)) {}
 
 MusicTrack::~MusicTrack() {
@@ -32,7 +32,7 @@ void MusicTrack::PlayFromStart() {
         throw MediaSystemError();
     }
     AudioDevice::Instance().Ends().TakeMusic(this, onEnded_);
-    if (Mix_PlayMusic(music_.music.get(), 0) != 0) {
+    if (Mix_PlayMusic(music_.get(), 0) != 0) {
         throw MediaSystemError();
     }
 }

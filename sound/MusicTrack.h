@@ -29,10 +29,10 @@ class MusicTrack final : public MediaTrack {
     void Halt() override;
 
   private:
-    MusicTrack(StreamedMusic music, EndListener onEnded);
+    MusicTrack(MusicPtr music, EndListener onEnded);
     bool OwnsMusic() const;
 
-    StreamedMusic music_;
+    MusicPtr music_;
     EndListener onEnded_;
 };
 

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "Cp932.h"
 
@@ -27,6 +28,7 @@ class Descriptor {
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int Get() const { return fd_; }
+    int Release() { return std::exchange(fd_, -1); }
 
   private:
     int fd_;
@@ -46,11 +48,10 @@ QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-}  // namespace
-
-QByteArray ReadSoundFile(const QString& fileName, const QString& cannotOpenText) {
+// The file opened and checked; its size goes to `size`.
+int OpenChecked(const QString& fileName, const QString& cannotOpenText, off_t& size) {
     const QByteArray path = QFile::encodeName(fileName);
-    const Descriptor file(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor file(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0) {
         Refuse(cannotOpenText, fileName, SystemReason(errno));
     }
@@ -65,10 +66,30 @@ QByteArray ReadSoundFile(const QString& fileName, const QString& cannotOpenText)
         Refuse(TooLargeText(fileName), fileName,
                QStringLiteral("larger than the limit for a sound file"));
     }
+    size = status.st_size;
+    return file.Release();
+}
+
+}  // namespace
+
+SDL_RWops* StreamSoundFile(const QString& fileName, const QString& cannotOpenText) {
+    off_t size = 0;
+    Descriptor file(OpenChecked(fileName, cannotOpenText, size));
+    FILE* stream = ::fdopen(file.Get(), "rb");
+    if (stream == nullptr) {
+        Refuse(cannotOpenText, fileName, SystemReason(errno));
+    }
+    file.Release();
+    return SDL_RWFromFP(stream, SDL_TRUE);
+}
+
+QByteArray ReadSoundFile(const QString& fileName, const QString& cannotOpenText) {
+    off_t size = 0;
+    const Descriptor file(OpenChecked(fileName, cannotOpenText, size));
     // The size was read before: a file that grows meanwhile is read up to
     // the limit and no further.
     QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(status.st_size));
+    bytes.reserve(static_cast<qsizetype>(size));
     char block[65536];
     for (;;) {
         const ssize_t got = ::read(file.Get(), block, sizeof block);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <SDL_rwops.h>
+
 #include <QByteArray>
 #include <QString>
 
@@ -35,5 +37,9 @@ class SoundFileError : public PlatformError {
 // `cannotOpenText` is the media system's text for a file that cannot be read.
 // Throws SoundFileError.
 QByteArray ReadSoundFile(const QString& fileName, const QString& cannotOpenText);
+
+// The same checks, then the file left open for the mixer to stream from; it
+// closes with the stream.
+SDL_RWops* StreamSoundFile(const QString& fileName, const QString& cannotOpenText);
 
 }  // namespace zunpeko

@@ -46,7 +46,7 @@ expect_refusal() {
   box=$(timeout 15 xdotool search --sync --onlyvisible --name 'ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰ' | head -n 1)
   [ -n "$box" ] || fail "$what: no start-up error box: $(cat "$WORK/game.log")"
   [ -z "$(xdotool search --onlyvisible --name 'ver1\.0' 2>/dev/null)" ] || fail "$what: the window showed"
-  xdotool key --window "$box" Return
+  xdotool key --window "$box" Return 2>/dev/null
   wait "$GAME_PID"
   local status=$?
   GAME_PID=

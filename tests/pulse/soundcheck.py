@@ -155,7 +155,9 @@ class Recording:
         return self.cache[freq]
 
     def window_time(self, k):
-        return self.time_of(k * HOP + WINDOW // 2)
+        # The window's end: a sound found in it began no later than this, so
+        # delays measured to it err long, by at most the window.
+        return self.time_of(k * HOP + WINDOW)
 
     def onsets(self, freq, after=0, before=None):
         """Times at which `freq` starts sounding."""
@@ -254,10 +256,14 @@ def latency(raw_path, presses_path):
         presses = [int(line.split()[-1]) for line in f if line.strip()]
     s = 1_000_000_000
     delays = []
-    for p in presses:
-        heard = rec.onsets(CRACK, after=p - s // 50, before=p + s // 4)
-        if heard:
-            delays.append(heard[0] - p)
+    # Each onset belongs to the last press before it, if that came within
+    # a quarter of a second. The onset is known to a window's step: a press
+    # up to 10 ms after it may still be its cause, with a delay taken as 0.
+    step = HOP * s // RATE
+    for onset in rec.onsets(CRACK):
+        before = [p for p in presses if p <= onset + step]
+        if before and onset - before[-1] < s // 4:
+            delays.append(max(0, onset - before[-1]))
     if not delays:
         print("hits=0 median_ms=n/a max_ms=n/a")
         return 1
