@@ -18,9 +18,7 @@ void FakeTimer::SetInterval(int ms) {
         return;
     }
     interval_ = ms;
-    if (enabled_) {
-        due_ = clock_.now_ + interval_;
-    }
+    Restart();
 }
 
 void FakeTimer::SetEnabled(bool enabled) {
@@ -28,6 +26,10 @@ void FakeTimer::SetEnabled(bool enabled) {
         return;
     }
     enabled_ = enabled;
+    Restart();
+}
+
+void FakeTimer::Restart() {
     if (enabled_) {
         due_ = clock_.now_ + interval_;
     }
