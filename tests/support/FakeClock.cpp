@@ -18,7 +18,9 @@ void FakeTimer::SetInterval(int ms) {
         return;
     }
     interval_ = ms;
-    Restart();
+    if (enabled_) {
+        due_ = clock_.now_ + interval_;
+    }
 }
 
 void FakeTimer::SetEnabled(bool enabled) {
@@ -26,10 +28,6 @@ void FakeTimer::SetEnabled(bool enabled) {
         return;
     }
     enabled_ = enabled;
-    Restart();
-}
-
-void FakeTimer::Restart() {
     if (enabled_) {
         due_ = clock_.now_ + interval_;
     }

@@ -28,9 +28,6 @@ class FakeTimer final : public FormTimer {
   private:
     friend class FakeClock;
 
-    // A running timer counts its interval afresh from now.
-    void Restart();
-
     FakeClock& clock_;
     int interval_;
     bool enabled_ = false;
