@@ -34,16 +34,20 @@ function(zunpeko_defaults target)
   endif()
 endfunction()
 
-# zunpeko_add_test(NAME name SOURCES ... LIBS ... [QT_OFFSCREEN] [LABELS ...])
-# One GoogleTest executable, its cases registered with CTest one by one. CTest
-# lists the cases by running the program without the test's environment, so a
-# test main that needs a platform picks the offscreen one itself when none is set.
+# zunpeko_add_test(NAME name SOURCES ... LIBS ... [QT_APP] [LABELS ...])
+# One GoogleTest executable, its cases registered with CTest one by one. With
+# QT_APP its main is the shared one in tests/support: a QApplication on the
+# offscreen platform, SDL's silent audio driver and a hi-score store of the
+# run's own. CTest lists the cases by running the program without the test's
+# environment, so that main picks the offscreen platform itself when none is set.
 function(zunpeko_add_test)
-  cmake_parse_arguments(T "QT_OFFSCREEN" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "QT_APP" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   zunpeko_defaults(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
-  if(NOT T_SOURCES MATCHES "main")
+  if(T_QT_APP)
+    target_link_libraries(${T_NAME} PRIVATE zunpeko_test_main)
+  else()
     target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
   endif()
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
@@ -52,7 +56,7 @@ function(zunpeko_add_test)
   # the offscreen platform in ENVIRONMENT_MODIFICATION. The audio driver needs no
   # setting: without a sound device the players fall back to a silent one.
   set(props ENVIRONMENT "ZUNPEKO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
-  if(T_QT_OFFSCREEN)
+  if(T_QT_APP)
     list(APPEND props ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:offscreen")
   endif()
   if(T_LABELS)

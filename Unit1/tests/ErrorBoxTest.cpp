@@ -57,6 +57,7 @@ void WatchForBox(SeenBox& seen) {
 }
 
 TEST(HandlerErrors, EndTheHandlerAndAreShownInTheProgramsErrorBox) {
+    SetApplicationTitle(SjisFromUtf8("ずんぺこ"));
     SeenBox seen;
     WatchForBox(seen);
     bool ranOn = false;

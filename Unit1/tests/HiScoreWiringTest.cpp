@@ -9,23 +9,15 @@
 #include "ModalWatcher.h"
 #include "ScreenStates.h"
 #include "ShownForm.h"
+#include "StoreFile.h"
 
 namespace zunpeko {
 namespace {
 
+using testing::StorePath;
+
+using testing::Caption;
 using testing::Screen;
-
-QString Caption(const TCustomLabel* label) {
-    return ToDisplay(label->Caption());
-}
-
-QString Caption(const TPanel* panel) {
-    return ToDisplay(panel->Caption());
-}
-
-QString StorePath() {
-    return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/zunpeko/user.reg");
-}
 
 class HiScoreWiring : public testing::ShownForm {
   protected:

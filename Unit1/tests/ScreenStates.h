@@ -2,10 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include "Cp932.h"
 #include "QtPrinters.h"
 #include "Unit1.h"
 
 namespace zunpeko::testing {
+
+// What a label or panel shows, as the player reads it.
+inline QString Caption(const TCustomLabel* label) {
+    return ToDisplay(label->Caption());
+}
+inline QString Caption(const TPanel* panel) {
+    return ToDisplay(panel->Caption());
+}
 
 enum class Screen { Title, HiScores, Help, Countdown, Game };
 

@@ -7,16 +7,9 @@
 namespace zunpeko {
 namespace {
 
+using testing::Caption;
 using testing::Screen;
 using SlideInterruption = testing::ShownForm;
-
-QString Caption(const TCustomLabel* label) {
-    return ToDisplay(label->Caption());
-}
-
-QString Caption(const TPanel* panel) {
-    return ToDisplay(panel->Caption());
-}
 
 TEST_F(SlideInterruption, ClosingDuringTheStartSlideEndsTheWaitsButFinishesTheStart) {
     platform.clock.DuringWait([this] { form.close(); });

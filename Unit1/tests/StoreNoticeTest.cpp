@@ -7,15 +7,14 @@
 #include <QFile>
 
 #include "ModalWatcher.h"
+#include "StoreFile.h"
 #include "Unit1.h"
 #include "WindowFakes.h"
 
 namespace zunpeko {
 namespace {
 
-QString StorePath() {
-    return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/zunpeko/user.reg");
-}
+using testing::StorePath;
 
 TEST(StoreNotice, AFileKeptAsideIsNamedToThePlayerOnce) {
     QDir(QFileInfo(StorePath()).absolutePath()).removeRecursively();

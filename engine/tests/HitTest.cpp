@@ -11,16 +11,10 @@ namespace zunpeko {
 namespace {
 
 using testing::Label;
-using testing::RecordingHost;
-using testing::ScriptedRandom;
 using Calls = std::vector<std::string>;
 
-class Hit : public ::testing::Test {
+class Hit : public testing::RecordedGame {
   protected:
-    RecordingHost host;
-    ScriptedRandom random;
-    Game game{host, random};
-
     void Put(int number, MoleKind kind, std::int32_t frame, std::int32_t step = 2) {
         game.Field().At(number) = Hole{kind, step, frame};
     }

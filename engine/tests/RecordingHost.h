@@ -7,7 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "Cp932.h"
+#include "Game.h"
 #include "GameHost.h"
 #include "PlatformError.h"
 #include "Random.h"
@@ -96,6 +99,14 @@ class ScriptedRandom : public RandomSource {
         answers.pop_front();
         return answer;
     }
+};
+
+// A game on the recording host, drawing from a script.
+class RecordedGame : public ::testing::Test {
+  protected:
+    RecordingHost host;
+    ScriptedRandom random;
+    Game game{host, random};
 };
 
 // The time label's text for a number of seconds, made by the program's

@@ -9,16 +9,11 @@
 namespace zunpeko {
 namespace {
 
-using testing::RecordingHost;
 using testing::ScriptedRandom;
 using Draws = std::vector<std::int32_t>;
 
-class Spawner : public ::testing::Test {
+class Spawner : public testing::RecordedGame {
   protected:
-    RecordingHost host;
-    ScriptedRandom random;
-    Game game{host, random};
-
     void SetUp() override {
         // A threshold no clock in these tests reaches, unless a test moves it.
         game.State().WhiteAt = 0;

@@ -12,15 +12,10 @@ namespace {
 
 using testing::Label;
 using testing::RecordingHost;
-using testing::ScriptedRandom;
 using Calls = std::vector<std::string>;
 
-class Tick : public ::testing::Test {
+class Tick : public testing::RecordedGame {
   protected:
-    RecordingHost host;
-    ScriptedRandom random;
-    Game game{host, random};
-
     // A reset whose white-mole threshold (10000) stays out of the way.
     void Reset() {
         random.answers = {0};

@@ -10,21 +10,25 @@
 
 #include "Cp932.h"
 #include "FileRegistry.h"
+#include "GameOnFile.h"
 #include "HiScoreTable.h"
 #include "PlatformError.h"
 
 namespace zunpeko {
 namespace {
 
+using store_testing::GameOnFile;
+
 constexpr std::string_view kFirstRunFile =
     "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"HSC1\"=dword:0000012c\r\n"
     "\"HSC2\"=dword:000000c8\r\n\"HSC3\"=dword:00000064\r\n\"SName1\"=\"pikuro\"\r\n"
     "\"SName2\"=\"vedizud\"\r\n\"SName3\"=\"zurizu\"\r\n";
-SjisText CreateFailed() {
-    return SjisFromUtf8("ｷｰ Zunpeko の作成に失敗しました");
+// The messages as a run on the file reports them, each on a line.
+std::string CreateFailed() {
+    return SjisFromUtf8("ｷｰ Zunpeko の作成に失敗しました") + "\n";
 }
-SjisText SetFailed() {
-    return SjisFromUtf8("'HSC1' の設定に失敗しました");
+std::string SetFailed() {
+    return SjisFromUtf8("'HSC1' の設定に失敗しました") + "\n";
 }
 
 // A temporary folder, removed afterwards even with read-only things left in it.
@@ -55,31 +59,6 @@ std::string Read(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(unreadable)";
 }
-
-// One run of the game on the store file: its registry, table and a player who cancels.
-struct Session final : NamePrompt, HiScoreDisplay {
-    explicit Session(const QString& path) : registry(path), table(registry, *this, *this) {}
-    SjisText Ask(const SjisText&, const SjisText&, const SjisText& def) override { return def; }
-    void ShowEntry(int, const SjisText&, const SjisText&) override {}
-    template <typename Call>
-    SjisText MessageOf(Call call) {
-        try {
-            call();
-        } catch (const PlatformError& error) {
-            return error.Text();
-        }
-        return "";
-    }
-    SjisText Load() {
-        return MessageOf([this] { table.LoadHiScores(); });
-    }
-    SjisText Record(std::int32_t score) {
-        return MessageOf([&] { table.RecordGame(score); });
-    }
-
-    FileRegistry registry;
-    HiScoreTable table;
-};
 
 // Runs body(scratch) where file permissions bind. Root may write anything, so
 // under root it runs in a child process that has become "nobody" and reports
@@ -112,12 +91,12 @@ void WherePermissionsBind(Body body) {
 
 TEST(HiScoreStore, FirstRunMakesTheFolderAndWritesTheDefaultsInOrder) {
     Scratch scratch;
-    Session first(scratch.Store());
-    EXPECT_EQ(first.Load(), "");
+    GameOnFile first(scratch.Store());
+    EXPECT_EQ(first.Play(std::nullopt), "");
     EXPECT_EQ(Read(scratch.Store()), kFirstRunFile);
-    Session second(scratch.Store());
-    EXPECT_EQ(second.Load(), "");
-    EXPECT_EQ(second.table.Entries(), first.table.Entries());
+    GameOnFile second(scratch.Store());
+    EXPECT_EQ(second.Play(std::nullopt), "");
+    EXPECT_EQ(second.Table().Entries(), first.Table().Entries());
 }
 
 TEST(HiScoreStore, WritesKeepChangesMadeMeanwhileAndNeverLoseTheFile) {
@@ -140,8 +119,8 @@ TEST(HiScoreStore, WritesKeepChangesMadeMeanwhileAndNeverLoseTheFile) {
 
 TEST(HiScoreStore, SaveReplacesTheFileOnceAndSweepsAwayTemporariesLeftByAKill) {
     Scratch scratch;
-    Session session(scratch.Store());
-    ASSERT_EQ(session.Load(), "");
+    GameOnFile session(scratch.Store());
+    ASSERT_EQ(session.Play(std::nullopt), "");
     // What a save interrupted between writing and renaming leaves behind, and
     // two kept-aside copies that must stay.
     for (const char* name : {".zunpeko-save-ab12cd", ".bak", ".bak123"}) {
@@ -158,7 +137,7 @@ TEST(HiScoreStore, ForeignOrHugeFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
     Scratch scratch;
     Write(scratch.Store(".bak"), "from last time");
     Write(scratch.Store(), std::string("HSC1=300\0\x81", 10));
-    EXPECT_EQ(Session(scratch.Store()).Load(), "");
+    EXPECT_EQ(GameOnFile(scratch.Store()).Play(std::nullopt), "");
     EXPECT_EQ(Read(scratch.Store(".bak")), "from last time");
     EXPECT_EQ(Read(scratch.Store(".bak1")), std::string("HSC1=300\0\x81", 10));
     EXPECT_EQ(Read(scratch.Store()), kFirstRunFile);
@@ -166,15 +145,15 @@ TEST(HiScoreStore, ForeignOrHugeFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
     std::string huge(kFirstRunFile);  // ours in form, but too large to be ours
     huge.resize(RegDocument::kMaxBytes + 1, ';');
     Write(scratch.Store(), huge);
-    EXPECT_EQ(Session(scratch.Store()).Load(), "");
+    EXPECT_EQ(GameOnFile(scratch.Store()).Play(std::nullopt), "");
     EXPECT_EQ(Read(scratch.Store(".bak2")), huge);
 }
 
 TEST(HiScoreStore, FolderInPlaceOfTheFileGivesBothMessagesAndLosesNothing) {
     Scratch scratch;
     Write(scratch.Store("/inside"), "kept");
-    Session run(scratch.Store());
-    EXPECT_EQ(run.Load(), CreateFailed());
+    GameOnFile run(scratch.Store());
+    EXPECT_EQ(run.Play(std::nullopt), CreateFailed());
     EXPECT_EQ(run.Record(10), SetFailed());
     EXPECT_EQ(Read(scratch.Store("/inside")), "kept");
 }
@@ -183,9 +162,9 @@ TEST(HiScoreStore, ReadOnlyFileLoadsButEverySaveFailsAndLeavesItAsItWas) {
     WherePermissionsBind([](const Scratch& scratch) {
         Write(scratch.Store(), kFirstRunFile);
         QFile::setPermissions(scratch.Store(), QFile::ReadOwner);
-        Session run(scratch.Store());
-        EXPECT_EQ(run.Load(), "");
-        EXPECT_EQ(run.table.Entries()[0].name, "pikuro");
+        GameOnFile run(scratch.Store());
+        EXPECT_EQ(run.Play(std::nullopt), "");
+        EXPECT_EQ(run.Table().Entries()[0].name, "pikuro");
         EXPECT_EQ(run.Record(1000), SetFailed());
         EXPECT_EQ(Read(scratch.Store()), kFirstRunFile);
     });
@@ -196,8 +175,8 @@ TEST(HiScoreStore, ReadOnlyFolderRefusesTheFirstRunAndWritesToAFileInIt) {
         const QString folder = QFileInfo(scratch.Store()).absolutePath();
         QDir().mkpath(folder);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        Session run(scratch.Store());
-        EXPECT_EQ(run.Load(), CreateFailed());
+        GameOnFile run(scratch.Store());
+        EXPECT_EQ(run.Play(std::nullopt), CreateFailed());
         EXPECT_EQ(run.Record(10), SetFailed());
         EXPECT_FALSE(QFileInfo::exists(scratch.Store()));
 
@@ -214,7 +193,7 @@ TEST(HiScoreStore, UnreadableFileIsNeitherReadNorReplaced) {
     WherePermissionsBind([](const Scratch& scratch) {
         Write(scratch.Store(), kFirstRunFile);
         QFile::setPermissions(scratch.Store(), QFile::WriteOwner);
-        EXPECT_EQ(Session(scratch.Store()).Load(), CreateFailed());
+        EXPECT_EQ(GameOnFile(scratch.Store()).Play(std::nullopt), CreateFailed());
         QFile::setPermissions(scratch.Store(), QFile::ReadOwner);
         EXPECT_EQ(Read(scratch.Store()), kFirstRunFile);
         EXPECT_FALSE(QFileInfo::exists(scratch.Store(".bak")));

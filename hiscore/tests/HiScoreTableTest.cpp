@@ -5,65 +5,16 @@
 
 #include "Cp932.h"
 #include "HiScoreTable.h"
+#include "MemoryRegistry.h"
 #include "PlatformError.h"
+#include "RecordingDisplay.h"
+#include "RecordingPrompt.h"
 
 namespace zunpeko {
 namespace {
 
 using Log = std::vector<std::string>;
 using Entries = std::array<HiScoreEntry, 3>;
-
-// One key of registry in memory, with the ways a real one refuses, logging
-// every call in order.
-struct FakeRegistry final : Registry {
-    bool keyExists = false, refuseFull = false, refuseCreate = false;
-    int writesLeft = 1000;
-    std::map<std::string, RegValue, std::less<>> values;
-    Log log;
-
-    std::optional<RegKey> OpenKey(std::string_view, RegAccess access) override {
-        const bool full = access == RegAccess::kFull;
-        log.emplace_back(full ? "open full" : "open read");
-        return keyExists && !(full && refuseFull) ? Hand(full) : std::nullopt;
-    }
-    std::optional<RegKey> CreateKey(std::string_view) override {
-        log.emplace_back("create");
-        return refuseCreate ? std::nullopt : Hand(true);
-    }
-    std::optional<RegValue> QueryValue(RegKey, std::string_view name) override {
-        log.push_back("query " + std::string(name));
-        const auto found = values.find(name);
-        return found == values.end() ? std::nullopt : std::optional(found->second);
-    }
-    bool SetValue(RegKey key, std::string_view name, const RegValue& value) override {
-        log.push_back("set " + std::string(name));
-        if (key != RegKey{1} || writesLeft-- <= 0) {
-            return false;
-        }
-        values[std::string(name)] = value;
-        return true;
-    }
-    void CloseKey(RegKey) override {}
-    static std::optional<RegKey> Hand(bool full) { return RegKey{full ? 1U : 2U}; }
-};
-
-struct RecordingPrompt final : NamePrompt {
-    std::optional<SjisText> answer;  // none: the player cancels
-    std::vector<Log> asked;
-    SjisText Ask(const SjisText& title, const SjisText& line, const SjisText& def) override {
-        asked.push_back({title, line, def});
-        return answer.value_or(def);
-    }
-};
-
-struct RecordingDisplay final : HiScoreDisplay {
-    Log shown;  // "rank name score"
-    std::map<int, SjisText> names;
-    void ShowEntry(int rank, const SjisText& name, const SjisText& score) override {
-        shown.push_back(std::to_string(rank) + " " + name + " " + score);
-        names[rank] = name;
-    }
-};
 
 class HiScoreTableTest : public ::testing::Test {
   public:
@@ -84,9 +35,9 @@ class HiScoreTableTest : public ::testing::Test {
         return "(no error)";
     }
 
-    FakeRegistry registry;
-    RecordingPrompt prompt;
-    RecordingDisplay display;
+    testing::MemoryRegistry registry;
+    testing::RecordingPrompt prompt;
+    testing::RecordingDisplay display;
     HiScoreTable table{registry, prompt, display};
 };
 

@@ -12,24 +12,17 @@
 
 #include <QFileInfo>
 
-#include "FileRegistry.h"
-#include "HiScoreTable.h"
-#include "PlatformError.h"
+#include "GameOnFile.h"
 
 namespace {
 
-class Player final : public zunpeko::NamePrompt, public zunpeko::HiScoreDisplay {
-  public:
-    explicit Player(zunpeko::SjisText name) : name_(std::move(name)) {}
-    zunpeko::SjisText Ask(const zunpeko::SjisText&, const zunpeko::SjisText&,
-                          const zunpeko::SjisText&) override {
-        return name_;
+// Ends the program with the store's message, if it gave one.
+void EndOnMessage(const std::string& message) {
+    if (!message.empty()) {
+        std::fprintf(stderr, "zunpeko-store-player: %s", message.c_str());
+        std::exit(1);
     }
-    void ShowEntry(int, const zunpeko::SjisText&, const zunpeko::SjisText&) override {}
-
-  private:
-    zunpeko::SjisText name_;
-};
+}
 
 }  // namespace
 
@@ -38,21 +31,15 @@ int main(int argc, char** argv) {
         std::fputs("usage: zunpeko-store-player FILE SCORE NAME GO\n", stderr);
         return 2;
     }
-    zunpeko::FileRegistry store(QString::fromLocal8Bit(argv[1]));
-    Player player(argv[3]);
-    zunpeko::HiScoreTable table(store, player, player);
-    try {
-        table.LoadHiScores();
-        std::puts("loaded");
-        std::fflush(stdout);
-        const QString go = QString::fromLocal8Bit(argv[4]);
-        while (!QFileInfo::exists(go)) {
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
-        table.RecordGame(static_cast<std::int32_t>(std::strtol(argv[2], nullptr, 10)));
-    } catch (const zunpeko::PlatformError& error) {
-        std::fprintf(stderr, "zunpeko-store-player: %s\n", error.Text().c_str());
-        return 1;
+    zunpeko::store_testing::GameOnFile game(QString::fromLocal8Bit(argv[1]),
+                                            zunpeko::SjisText(argv[3]));
+    EndOnMessage(game.Play(std::nullopt));
+    std::puts("loaded");
+    std::fflush(stdout);
+    const QString go = QString::fromLocal8Bit(argv[4]);
+    while (!QFileInfo::exists(go)) {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
+    EndOnMessage(game.Record(static_cast<std::int32_t>(std::strtol(argv[2], nullptr, 10))));
     return 0;
 }

@@ -8,6 +8,8 @@
 
 #include "Cp932.h"
 #include "HiScoreTable.h"
+#include "RecordingDisplay.h"
+#include "RecordingPrompt.h"
 #include "RegDocument.h"
 
 namespace zunpeko::fuzz {
@@ -18,7 +20,9 @@ constexpr char16_t kReplacement = u'\uFFFD';
 constexpr char16_t kFullWidthQuestionMark = u'\uFF1F';
 
 // The registry as one export document in memory, so a name goes through the
-// same text form the store file uses.
+// same text form the store file uses. Deliberately not the tests' shared
+// in-memory registry, which keeps each value as it was given and so would
+// never show a name that the text form changes.
 class DocumentRegistry final : public Registry {
   public:
     std::optional<RegKey> OpenKey(std::string_view /*subkey*/, RegAccess /*access*/) override {
@@ -37,23 +41,6 @@ class DocumentRegistry final : public Registry {
     void CloseKey(RegKey /*key*/) override {}
 
     RegDocument document;
-};
-
-class AnsweringPrompt final : public NamePrompt {
-  public:
-    explicit AnsweringPrompt(SjisText answer) : answer_(std::move(answer)) {}
-    SjisText Ask(const SjisText& /*title*/, const SjisText& /*promptLine*/,
-                 const SjisText& /*defaultText*/) override {
-        return answer_;
-    }
-
-  private:
-    SjisText answer_;
-};
-
-class NoDisplay final : public HiScoreDisplay {
-  public:
-    void ShowEntry(int /*rank*/, const SjisText& /*name*/, const SjisText& /*score*/) override {}
 };
 
 // The bytes that open a two-byte character, written out here rather than
@@ -114,8 +101,8 @@ std::optional<std::string> ShowsTheSameAfterConvertingBack(std::string_view byte
 
 std::optional<std::string> CutsNamesWithoutStrayHalves(std::string_view bytes) {
     DocumentRegistry registry;
-    AnsweringPrompt prompt{SjisText(bytes)};
-    NoDisplay display;
+    testing::RecordingPrompt prompt{SjisText(bytes)};
+    testing::RecordingDisplay display;
     HiScoreTable table(registry, prompt, display);
     table.LoadHiScores();
     table.RecordGame(1000);  // beats every default: the new name is rank 1's

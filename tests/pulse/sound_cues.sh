@@ -26,18 +26,26 @@ trap end_all EXIT
 now() { date +%s%N; }
 event() { echo "$1 $(now)" >>"$WORK/events"; }
 
-# Presses every mole the screen shows up (frames 1, 2, 3, 5 and 6), at the
-# centres of their hit boxes, the presses' times going to the events.
-hit_moles() {
-  local frames i=0 points=() frame
-  shot
+# Sets points to the centres of the hit boxes of the moles the last shot
+# shows up (frames 1, 2, 3, 5 and 6).
+mole_points() {
+  local frames frame i=0
   frames=$("$PROBE" board "$WORK/shot.ppm" "$CX" "$CY")
+  points=()
   for frame in $frames; do
     case $frame in 1 | 2 | 3 | 5 | 6)
       points+=($((CX + 75 + 100 * (i % 4))) $((CY + 85 + 70 * (i / 4)))) ;;
     esac
     i=$((i + 1))
   done
+}
+
+# Presses every mole the screen shows up at the centres of their hit boxes,
+# the presses' times going to the events.
+hit_moles() {
+  local points=()
+  shot
+  mole_points
   [ ${#points[@]} -gt 0 ] || return 1
   python3 "$here/soundcheck.py" click "${points[@]}" >>"$WORK/events"
   [ ${#points[@]} -ge 4 ] && PAIRS=$((PAIRS + 1))
@@ -70,11 +78,7 @@ GAME=$WORK/run/zunpeko
 mkdir -m 700 "$WORK/runtime"
 (cd "$WORK/run" && XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" exec "$GAME" >"$WORK/game.log" 2>&1) &
 GAME_PID=$!
-WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name 'ver1\.0' | head -n 1)
-[ -n "$WINDOW" ] || fail "no game window: $(cat "$WORK/game.log")"
-eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
-CX=$X
-CY=$((Y + HEIGHT - 334))
+find_window
 event title
 sleep 2
 
@@ -93,16 +97,8 @@ while [ "$(now)" -lt $((begun + 8000000000)) ] ||
 done
 # The stop, and presses on the moles while the title panel slides in.
 shot
-frames=$("$PROBE" board "$WORK/shot.ppm" "$CX" "$CY")
+mole_points
 focus
-i=0
-points=()
-for frame in $frames; do
-  case $frame in 1 | 2 | 3 | 5 | 6)
-    points+=($((CX + 75 + 100 * (i % 4))) $((CY + 85 + 70 * (i / 4)))) ;;
-  esac
-  i=$((i + 1))
-done
 # No mole up: the holes of the top row then, where the next ones will rise.
 [ ${#points[@]} -gt 0 ] || points=($((CX + 75)) $((CY + 85)) $((CX + 175)) $((CY + 85)))
 # The stop and the presses from one process, a few milliseconds apart.

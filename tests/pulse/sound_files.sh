@@ -21,18 +21,13 @@ mkdir -p "$WORK/run"
 cp "$SOUNDS/doa.wav" "$SOUNDS/d3l.mp3" "$SOUNDS/Smash.wav" "$WORK/run/"
 (cd "$WORK/run" && exec "$GAME" >"$WORK/game.log" 2>&1) &
 GAME_PID=$!
-WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name 'ver1\.0' | head -n 1)
-[ -n "$WINDOW" ] || fail "no game window: $(cat "$WORK/game.log")"
+find_window
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null
 xdotool key --window "$WINDOW" F5
 sleep 1.5
 xdotool key --window "$WINDOW" F6
 sleep 1
-kill -TERM "$GAME_PID"
-wait "$GAME_PID"
-status=$?
-GAME_PID=
-[ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
+end_game
 echo "standard error without a sound device:"
 cat "$WORK/game.log"
 ! grep -q "ALSA lib" "$WORK/game.log" || fail "the sound library's complaints reached standard error"

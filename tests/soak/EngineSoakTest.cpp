@@ -26,8 +26,16 @@ const SoakPlayer& Soak() {
     return player;
 }
 
-double Deviations(double observed, double expected, double variance) {
-    return (observed - expected) / std::sqrt(variance);
+// Records how far `observed` lies from `expected` in standard deviations, as
+// "<name>", "expected_<name>" and "<name>_deviations", and checks that it lies
+// within kMaxDeviations.
+void ExpectNear(const std::string& name, std::int64_t observed, double expected, double variance) {
+    const double z = (static_cast<double>(observed) - expected) / std::sqrt(variance);
+    ::testing::Test::RecordProperty(name, std::to_string(observed));
+    ::testing::Test::RecordProperty("expected_" + name, std::to_string(expected));
+    ::testing::Test::RecordProperty(name + "_deviations", std::to_string(z));
+    EXPECT_LT(std::abs(z), kMaxDeviations)
+        << observed << " " << name << " against " << expected << " expected";
 }
 
 TEST(EngineSoak, KeepsEveryRuleOnEveryTickAndPressOfTenThousandGames) {
@@ -46,31 +54,14 @@ TEST(EngineSoak, KeepsEveryRuleOnEveryTickAndPressOfTenThousandGames) {
 
 TEST(EngineSoak, FillsEmptyHolesAtOneInTimeInSecondsPlusFifteen) {
     const SoakStats& stats = Soak().Stats();
-    const double z =
-        Deviations(static_cast<double>(stats.fills), stats.expectedFills, stats.fillVariance);
-    RecordProperty("fills", std::to_string(stats.fills));
-    RecordProperty("expected_fills", std::to_string(stats.expectedFills));
-    RecordProperty("fill_deviations", std::to_string(z));
-    EXPECT_LT(std::abs(z), kMaxDeviations)
-        << stats.fills << " fills against " << stats.expectedFills << " expected";
+    ExpectNear("fills", stats.fills, stats.expectedFills, stats.fillVariance);
 }
 
 TEST(EngineSoak, MakesOneNewMoleInTenYellowAndTheQuickOnesByTheClock) {
     const SoakStats& stats = Soak().Stats();
     const auto fills = static_cast<double>(stats.fills);
-    const double yellow =
-        Deviations(static_cast<double>(stats.yellowFills), fills * 0.1, fills * 0.1 * 0.9);
-    RecordProperty("yellow", std::to_string(stats.yellowFills));
-    RecordProperty("yellow_deviations", std::to_string(yellow));
-    EXPECT_LT(std::abs(yellow), kMaxDeviations)
-        << stats.yellowFills << " yellow moles among " << stats.fills << " new ones";
-    const double quick =
-        Deviations(static_cast<double>(stats.quickFills), stats.expectedQuick, stats.quickVariance);
-    RecordProperty("quick", std::to_string(stats.quickFills));
-    RecordProperty("expected_quick", std::to_string(stats.expectedQuick));
-    RecordProperty("quick_deviations", std::to_string(quick));
-    EXPECT_LT(std::abs(quick), kMaxDeviations)
-        << stats.quickFills << " quick moles against " << stats.expectedQuick << " expected";
+    ExpectNear("yellow", stats.yellowFills, fills * 0.1, fills * 0.1 * 0.9);
+    ExpectNear("quick", stats.quickFills, stats.expectedQuick, stats.quickVariance);
 }
 
 }  // namespace

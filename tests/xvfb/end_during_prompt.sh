@@ -29,11 +29,7 @@ until xwininfo -root -tree | grep -q "$(printf 'ハイスコア')"; do
   sleep 0.1
 done
 
-kill -TERM "$GAME_PID"
-wait "$GAME_PID"
-status=$?
-GAME_PID=
-[ "$status" -eq 0 ] || fail "exit status $status"
+end_game
 names=$(iconv -f CP932 -t UTF-8 "$store" | grep '^"SName')
 echo "$names"
 echo "$names" | grep -q '^"SName1"="権兵衛"' || fail "the anonymous name was not recorded first"

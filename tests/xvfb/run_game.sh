@@ -30,9 +30,5 @@ done
 echo "the board shows frames: $frames"
 
 # Told to end, the game closes its window and ends cleanly.
-kill -TERM "$GAME_PID"
-wait "$GAME_PID"
-status=$?
-GAME_PID=
-[ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
+end_game
 echo "PASS"

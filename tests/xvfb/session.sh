@@ -43,6 +43,25 @@ pixel() {
   "$PROBE" pixel "$WORK/shot.ppm" "$1" "$2"
 }
 
+# Finds the window of the game just started and the origin (CX, CY) of its
+# client area, which lies below the menu bar at the bottom of the window.
+find_window() {
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name 'ver1\.0' | head -n 1)
+  [ -n "$WINDOW" ] || fail "no game window: $(cat "$WORK/game.log")"
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  CX=$X
+  CY=$((Y + HEIGHT - 334))
+}
+
+# Tells the game to end, as a desktop's logout does, and checks that it ends cleanly.
+end_game() {
+  kill -TERM "$GAME_PID"
+  wait "$GAME_PID"
+  local status=$?
+  GAME_PID=
+  [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
+}
+
 # Starts the game in a folder with its sound files, its hi-scores in a store
 # of its own, and waits for
 # the title screen to be painted. The client area lies below the menu bar at
@@ -53,11 +72,7 @@ start_game() {
   (cd "$WORK/run" && XDG_DATA_HOME="$WORK/data" SDL_AUDIODRIVER=dummy \
      exec "$GAME" >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
-  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name 'ver1\.0' | head -n 1)
-  [ -n "$WINDOW" ] || fail "no game window: $(cat "$WORK/game.log")"
-  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
-  CX=$X
-  CY=$((Y + HEIGHT - 334))
+  find_window
   [ "$WIDTH" -eq 442 ] || fail "the window is $WIDTH wide, not 442"
   tries=0
   while :; do

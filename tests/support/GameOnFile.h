@@ -12,6 +12,8 @@
 #include "FileRegistry.h"
 #include "HiScoreTable.h"
 #include "PlatformError.h"
+#include "RecordingDisplay.h"
+#include "RecordingPrompt.h"
 
 namespace zunpeko {
 
@@ -26,11 +28,11 @@ inline void PrintTo(const HiScoreEntry& entry, std::ostream* out) {
 namespace zunpeko::store_testing {
 
 // One run of the game on a store file: the real store and table, a player
-// who types answer whenever asked, and a panel nobody looks at.
-class GameOnFile final : public NamePrompt, public HiScoreDisplay {
+// who types `answer` whenever asked (without one, cancels), and the panel.
+class GameOnFile final {
   public:
-    GameOnFile(const QString& path, SjisText answer)
-        : answer_(std::move(answer)), registry_(path), table_(registry_, *this, *this) {}
+    explicit GameOnFile(const QString& path, std::optional<SjisText> answer = std::nullopt)
+        : prompt_(std::move(answer)), registry_(path), table_(registry_, prompt_, display_) {}
 
     // Loads the table and, given a score, records a game of it; the messages
     // the player saw, each followed by a line break.
@@ -50,9 +52,6 @@ class GameOnFile final : public NamePrompt, public HiScoreDisplay {
     const HiScoreTable& Table() const { return table_; }
     FileRegistry& Store() { return registry_; }
 
-    SjisText Ask(const SjisText&, const SjisText&, const SjisText&) override { return answer_; }
-    void ShowEntry(int, const SjisText&, const SjisText&) override {}
-
   private:
     template <typename Step>
     static std::string MessageOf(Step step) {
@@ -64,7 +63,8 @@ class GameOnFile final : public NamePrompt, public HiScoreDisplay {
         return {};
     }
 
-    SjisText answer_;
+    testing::RecordingPrompt prompt_;
+    testing::RecordingDisplay display_;
     FileRegistry registry_;
     HiScoreTable table_;
 };

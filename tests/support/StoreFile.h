@@ -8,6 +8,8 @@
 
 namespace zunpeko::testing {
 
+// The hi-score store of the folder the test main gives this run as its
+// user data folder.
 inline QString StorePath() {
     return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/zunpeko/user.reg");
 }
