@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm1's board and the displays the game writes to.
 #include <QPainter>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binds TForm1's named members to the controls the window definition created.
 #include <QMenu>
 #include <QMenuBar>

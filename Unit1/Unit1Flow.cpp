@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TForm1's screen flow: start-up, the start and stop of a game with the
 // sliding title panel, the countdown, and the hi-score and help panels.
 #include <QCoreApplication>

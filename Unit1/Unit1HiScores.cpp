@@ -11,6 +11,24 @@
 #include "Unit1.h"
 
 namespace zunpeko {
+namespace {
+
+QString KeptCopyText() {
+    return QStringLiteral(
+        "ハイスコアのファイルに"
+        "読めないところがあったので、"
+        "元のファイルを\n%1\nとして残しました。");
+}
+
+QString LinkLeftAloneText() {
+    return QStringLiteral(
+        "ハイスコアのファイルはリンクで、"
+        "その先の\n%1\nは"
+        "ハイスコアのファイルではないので、"
+        "書き換えません。");
+}
+
+}  // namespace
 
 SjisText TForm1::Ask(const SjisText& title, const SjisText& promptLine,
                      const SjisText& defaultText) {
@@ -38,11 +56,9 @@ void TForm1::ThenTellOfKeptCopy(const std::function<void()>& storeWork) {
         }
         const QString path = QDir::toNativeSeparators(notice->path);
         const QString text =
-            notice->kind == FileRegistry::Notice::Kind::kKeptCopy
-                ? QStringLiteral("ハイスコアのファイルに読めないところがあったので、元のファイルを\n%1\nとして残しました。")
-                      .arg(path)
-                : QStringLiteral("ハイスコアのファイルはリンクで、その先の\n%1\nはハイスコアのファイルではないので、書き換えません。")
-                      .arg(path);
+            (notice->kind == FileRegistry::Notice::Kind::kKeptCopy ? KeptCopyText()
+                                                                   : LinkLeftAloneText())
+                .arg(path);
         // Before the window is shown the box goes to the middle of the screen.
         QMessageBox box(QMessageBox::Information, ToDisplay(ApplicationTitle()), text,
                         QMessageBox::Ok, isVisible() ? this : nullptr);

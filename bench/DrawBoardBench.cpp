@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's drawing once per tick: composing the off-screen image from the
 // sprite sheet, and the whole of TForm1::DrawBoard with its repaint of the
 // board's rectangle in the window (offscreen Qt platform unless one is set).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of the engine's work per tick and per press, without a window.
 
 #include <benchmark/benchmark.h>

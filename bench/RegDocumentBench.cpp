@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store file is parsed once at start-up and rewritten six times at the end
 // of a game, each time in one pass over the text. These show what a pass costs
 // for the game's own small file, and that the cost grows linearly with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the sounds cost the user-interface thread: a hit in the middle of a
 // game, the music's restart at the end of each pass, and the players'
 // opening at start-up. Runs on SDL's silent driver unless told otherwise.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game as a user meets it, next to a minimal Qt Widgets program of
 # the same shape (bench/floor), all on a private Xvfb display:
 #   start-up time (median of RUNS), idle cost on the title screen over 10 s,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws docs/zunpeko-2x.png: the game a few seconds into a game, on an Xvfb
 # display scaled twice (QT_SCALE_FACTOR=2). Uses the Release build of
 # bench/run.sh (build-bench/, or BENCH_BUILD_DIR); build it first.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where `cmake --install` and the .deb put the game.
 #
 #   bin/zunpeko                    launcher: changes into the sound folder, runs the game

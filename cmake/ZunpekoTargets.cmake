@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared settings for the project's own targets: strict warnings as errors.
 # Third-party headers come in as SYSTEM includes through their imported targets,
 # so their warnings do not stop our build.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder, after a build.
 set(CPACK_PACKAGE_NAME zunpeko)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each of them
 # for the given number of seconds (default 30), both at once, on a fresh copy
 # of its seed corpus in tests/fuzz/corpus/<target>/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole program and its tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer (the "asan" preset, in build-asan/) and runs every
 # test there. Any report from either sanitizer fails the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fifty games in a row in one window, the way a long evening of play goes:
 // nothing may pile up from one game to the next.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the game (path in $1) where its window cannot be shown and checks that
 # it ends with status 1 and no core dump. Without $2, no display answers: the
 # reason is one line on stderr. With $2, QT_QPA_PLATFORM names a platform that

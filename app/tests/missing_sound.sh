@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game (path in $1) in a folder that holds the sound files of $2
 # except one, for each of the two files the players open at start-up, and
 # checks that start-up ends with the media system's message naming the file

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the game's three sound files from nothing but arithmetic.
 
     python3 make_sounds.py [output folder]      (default: this script's folder)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the sprite sheet, its enlarged preview and the desktop icons.
 //
 //   zunpeko_sprite_tool [--sheet FILE.png] [--icons DIR] [--preview FILE.png]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program shaped like the game costs on this machine:
 // one fixed 442 x 334 client area below a menu bar, painted in the title
 // screen's silver, and nothing else. The performance script measures the game

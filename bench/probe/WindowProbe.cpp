@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watches a program's window from outside, the way a user sees it, for the
 // performance script (bench/run.sh):
 //

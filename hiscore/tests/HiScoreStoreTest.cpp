@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store file on disk, through the registry interface and under the table.
 #include <grp.h>
 #include <gtest/gtest.h>

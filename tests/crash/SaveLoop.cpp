@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zunpeko-save-loop FILE A|B [SAVES]
 //
 // Saves the hi-score table into the store file FILE through the program's own

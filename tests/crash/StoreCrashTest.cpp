@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills a program that keeps saving the hi-score table, at random moments,
 // and checks the store file after every kill.
 #include <gtest/gtest.h>

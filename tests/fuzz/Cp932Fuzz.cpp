@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry point: any bytes, checked against the properties of
 // Cp932Properties.h. A broken property aborts with what broke, so libFuzzer
 // keeps the input as a crash file.

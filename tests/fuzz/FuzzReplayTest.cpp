@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the fuzz targets' seed corpus and every input that ever broke one of
 // their properties, so the ordinary build keeps them fixed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a scaled display: it keeps its logical size, the board's
 // pixel art is enlarged block by block, text is drawn at the display's own
 // resolution, and a press lands on the mole drawn under it.

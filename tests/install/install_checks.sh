@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks of the installed game, run by CTest (see CMakeLists.txt here). Each
 # command works on a root folder holding an installed tree under PREFIX, as a
 # staged install (DESTDIR) or an unpacked .deb leaves it:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game run on a store file that was cut short or filled with garbage: it
 // loads and saves without a crash, ends up with a whole file holding the new
 // table, and loses nothing the file held.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of any bytes through the real store file: saved at the end of one run
 // of the game and read back at the start of the next.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a screenshot of the game and reports what its window shows, for the
 // scripts that drive the real program on a virtual display.
 //

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game told to end (SIGTERM) while its name prompt is open: the
 # prompt closes as cancelled, the stop in progress records the customary
 # anonymous name and saves the table, and the program ends with status 0.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game on a virtual display: presses START!!, checks the
 # countdown shows no holes, waits through it, and checks from screenshots
 # that the board's twelve holes are drawn at (50, 60) + (100c, 70r) of the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts that drive the real game on a virtual display (sourced).
 # Needs: GAME (the executable), PROBE (zunpeko_board_probe), SOUNDS (folder
 # with the three sound files). Sets WORK, DISPLAY, WINDOW, CX, CY.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game on a virtual display and saves three pictures of its
 # window into the folder $4: title.png (the title screen as it first shows),
 # countdown.png (the big "3" after START!!) and game.png (a game under way,

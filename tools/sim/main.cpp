@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zunpeko-sim: plays games without a window and prints every reset, tick and
 // press as JSON Lines, so a game can be followed step by step from a seed.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs zunpeko-sim with bad arguments and expects exit code 2, a one-line
 # message on standard error and nothing on standard output.
 # Usage: cmake -DSIM=<path of zunpeko-sim> -P ExpectUsageError.cmake
