@@ -49,13 +49,13 @@ QRect RectOf(const layout::Bounds& bounds) {
 }
 
 void ApplyLabel(TCustomLabel& label, const ControlDef& row) {
+    label.SetAutoSize(!row.fixed);
     label.SetFont(FontOf(row.font));
     label.SetAlignment(AlignmentOf(row.align));
     label.SetTransparent(row.kind == Kind::TransparentLabel);
     if (row.color != layout::ColorName::None) {
         label.SetColor(ColorOf(row.color));
     }
-    label.SetAutoSize(!row.fixed);
     label.SetCaption(SjisFromUtf8(row.caption));
     if (row.fixed) {
         label.setGeometry(RectOf(row.bounds));

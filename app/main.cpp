@@ -10,6 +10,7 @@
 #include "ErrorBox.h"
 #include "PlatformError.h"
 #include "QtClock.h"
+#include "SdlLibrary.h"
 #include "SoundFile.h"
 #include "StartupFailure.h"
 #include "Unit1.h"
@@ -27,6 +28,8 @@ int FailStartup(const zunpeko::PlatformError& error) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The sound libraries load while the window is built.
+    zunpeko::StartLoadingSdl();
     zunpeko::DisplayGuard guard;
     QApplication app(argc, argv);
     guard.Release();

@@ -7,7 +7,9 @@
 #   memory after that game, the game's wall time against its nominal tick
 #   periods, and the micro-benchmarks of the tick, a press and DrawBoard.
 # The floor also runs a second time with Japanese text in the game's two faces
-# ("floor-ja"), to tell what the fonts cost from what the game itself costs.
+# ("floor-ja"), to tell what the fonts cost from what the game itself costs,
+# and a third time with SDL2_mixer and the libraries it brings mapped in as
+# well ("floor-snd"), to tell what the sound stack costs by merely being there.
 # Start-up is measured twice: on a machine without a sound device (no server
 # to find, SDL's own choice of driver) and with a PulseAudio server of the
 # script's own running. With the server: the wake-ups on the title screen and
@@ -35,7 +37,7 @@ readonly title_probe=10,200,c0c0c0
 readonly game_probe=10,200,ffff80
 readonly start_button=(320 300)
 
-subjects=(game floor floor-ja)
+subjects=(game floor floor-ja floor-snd)
 games=(game)
 declare -A command startup startup_pulse idle_cpu_ms idle_wakeups idle_threads hwm anon fonts
 declare -A between_wakeups between_threads latency game_cpu game_wall
@@ -346,6 +348,8 @@ report() {
 
 Against the plain floor: start-up $(ratio "${startup[game]}" "${startup[floor]}") × (no device), $(ratio "${startup_pulse[game]}" "${startup_pulse[floor]}") × (PulseAudio); peak memory $(ratio "${hwm[game]}" "${hwm[floor]}") ×.
 
+floor-ja with SDL2_mixer and its libraries mapped in (floor-snd): start-up $(ms_cell startup floor-snd) (no device), $(ms_cell startup_pulse floor-snd) (PulseAudio); peak memory $(mib "${hwm[floor-snd]}") MiB. Against it, the game: start-up $(ratio "${startup[game]}" "${startup[floor-snd]}") × (no device), $(ratio "${startup_pulse[game]}" "${startup_pulse[floor-snd]}") × (PulseAudio); peak memory $(ratio "${hwm[game]}" "${hwm[floor-snd]}") ×.
+
 Wake-ups by thread over the ${idle_seconds} s, game on the title screen: \`${idle_threads[game]}\`;
 between games: \`${idle_threads[game:between]}\`${BASELINE:+; before, title screen: \`${idle_threads[before]}\`; before, between games: \`${idle_threads[before:between]}\`}
 
@@ -442,9 +446,10 @@ main() {
   command[game]=$build/bin/zunpeko
   command[floor]=$build/bench/zunpeko_bench_floor
   command[floor-ja]="$build/bench/zunpeko_bench_floor --japanese"
+  command[floor-snd]="env LD_PRELOAD=libSDL2_mixer-2.0.so.0 $build/bench/zunpeko_bench_floor --japanese"
   if [[ -n ${BASELINE:-} ]]; then
     command[before]=$build/baseline/build/bin/zunpeko
-    subjects=(game before floor floor-ja)
+    subjects=(game before floor floor-ja floor-snd)
     games=(game before)
   fi
   clk_tck=$(getconf CLK_TCK)
@@ -464,7 +469,7 @@ main() {
   measure_startup startup_pulse
 
   local subject
-  for subject in floor floor-ja; do
+  for subject in floor floor-ja floor-snd; do
     log "$subject idle for ${idle_seconds} s"
     launch_and_keep "$subject"
     measure_idle "$subject" "$p_pid"

@@ -23,8 +23,9 @@ struct ControlFont {
     }
 };
 
-// Maps the requested faces to Debian's IPA proportional faces. Call once, before
-// any font is resolved (that is, right after the QApplication exists).
+// Maps the requested faces to Debian's IPA proportional faces, and makes the
+// window's default face the application's. Call once, before any font is resolved
+// (that is, right after the QApplication exists).
 void InstallFontSubstitutions();
 
 // A font of the named face whose character height (the em, without internal

@@ -98,9 +98,25 @@ QSize TCustomLabel::TextExtent() const {
 }
 
 void TCustomLabel::AdjustToCaption() {
-    if (autoSize_) {
-        resize(TextExtent());
+    if (!autoSize_) {
+        return;
     }
+    // Measuring loads the font and lays out the caption: a label out of
+    // sight (on a hidden panel, or before its window is first shown) takes
+    // its size when it comes into view.
+    if (!isVisible()) {
+        sizeStale_ = true;
+        return;
+    }
+    sizeStale_ = false;
+    resize(TextExtent());
+}
+
+void TCustomLabel::showEvent(QShowEvent* event) {
+    if (sizeStale_) {
+        AdjustToCaption();
+    }
+    QWidget::showEvent(event);
 }
 
 void TCustomLabel::paintEvent(QPaintEvent* /*event*/) {

@@ -19,7 +19,8 @@ QSize LineExtent(const QFont& font, const QString& text);
 // colour (the parent's colour unless one is set), then draws its caption in one
 // line from its top edge, aligned left, centred or right, tabs expanded. Unless
 // it is fixed (AutoSize off) it takes the size of its caption whenever the
-// caption or font changes, keeping its left and top edges. Like any control it
+// caption or font changes, keeping its left and top edges; out of sight, as
+// it comes into view. Like any control it
 // takes the mouse presses that land on it, so they never reach the window.
 class TCustomLabel : public QWidget {
     Q_OBJECT
@@ -60,6 +61,7 @@ class TCustomLabel : public QWidget {
     virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -78,6 +80,8 @@ class TCustomLabel : public QWidget {
     bool transparent_ = false;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool autoSize_ = true;
+    // The caption or font changed while the label was out of sight.
+    bool sizeStale_ = false;
 };
 
 }  // namespace zunpeko

@@ -23,9 +23,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries come from dpkg-shlibdeps; the two Japanese faces the window's
-# fonts are mapped onto are looked up by name at run time, so no tool sees them.
+# The linked libraries come from dpkg-shlibdeps. No tool sees the rest, looked
+# up at run time: the two Japanese faces the window's fonts are mapped onto,
+# and SDL2 and SDL2_mixer, loaded while the window is built.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, libsdl2-2.0-0 (>= 2.24.0), libsdl2-mixer-2.0-0 (>= 2.6.0)")
 
 include(CPack)

@@ -6,6 +6,7 @@
 
 #include "AudioDevice.h"
 #include "PlatformError.h"
+#include "SdlLibrary.h"
 
 namespace zunpeko {
 
@@ -20,7 +21,7 @@ AsyncSound::~AsyncSound() {
 
 void AsyncSound::Halt() const {
     if (AudioDevice::Instance().HasChannels()) {
-        Mix_HaltChannel(channel_);
+        Sdl().Mix_HaltChannel(channel_);
     }
 }
 
@@ -30,7 +31,7 @@ void AsyncSound::Play(const QString& fileName) {
         return;
     }
     if (Mix_Chunk* chunk = Decoded(fileName); chunk != nullptr && AudioDevice::Instance().Wake()) {
-        Mix_PlayChannel(channel_, chunk, 0);
+        Sdl().Mix_PlayChannelTimed(channel_, chunk, 0, -1);
     }
 }
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AudioDevice.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "SdlLibrary.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,8 +66,8 @@ QByteArray DriverChoice() {
     const bool haveCard = KernelHasSoundCard();
     const bool pipeWire = PipeWireRunning();
     QByteArray list;
-    for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
-        const QByteArray name = SDL_GetAudioDriver(i);
+    for (int i = 0; i < Sdl().SDL_GetNumAudioDrivers(); ++i) {
+        const QByteArray name = Sdl().SDL_GetAudioDriver(i);
         if (name == "dummy" || name == "disk" || (!haveCard && TalksToTheKernel(name)) ||
             (name == "pipewire" && !pipeWire)) {
             continue;
@@ -85,20 +84,29 @@ AudioDevice& AudioDevice::Instance() {
     return device;
 }
 
-AudioDevice::AudioDevice() {
+AudioDevice::AudioDevice() : loaded_(SdlLoaded()) {
+    if (!loaded_) {
+        return;
+    }
     // A wave file whose data stops short of what its header promises is
     // refused rather than played cut off, as a broken file should be.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    Mix_Init(MIX_INIT_MP3);
+    Sdl().SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    Sdl().Mix_Init(MIX_INIT_MP3);
 }
 
 AudioDevice::~AudioDevice() {
+    if (!loaded_) {
+        return;
+    }
     CloseMixer();
-    Mix_Quit();
-    SDL_Quit();
+    Sdl().Mix_Quit();
+    Sdl().SDL_Quit();
 }
 
 bool AudioDevice::Wake() {
+    if (!loaded_) {
+        return false;
+    }
     if (state_ == State::Playing) {
         closeAsked_ = false;
         idleMixes_ = 0;
@@ -138,23 +146,23 @@ bool AudioDevice::OpenOnDriverChoice() {
         return false;
     }
     // A driver named in SDL_AUDIODRIVER beats this default choice.
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, choice.constData());
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    Sdl().SDL_SetHint(SDL_HINT_AUDIODRIVER, choice.constData());
+    if (Sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
     if (OpenMixer()) {
         return true;
     }
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
 }
 
 bool AudioDevice::OpenSilent() {
     // The override beats an SDL_AUDIODRIVER naming a driver that is not there.
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    const bool open = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && OpenMixer();
+    Sdl().SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    const bool open = Sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && OpenMixer();
     if (!subsystemForPlaying_) {
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        Sdl().SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     }
     return open;
 }
@@ -162,6 +170,9 @@ bool AudioDevice::OpenSilent() {
 bool AudioDevice::ReadyToDecode() {
     if (state_ != State::Closed) {
         return true;
+    }
+    if (!loaded_) {
+        return false;
     }
     if (subsystemForPlaying_) {
         return Wake();
@@ -178,22 +189,22 @@ bool AudioDevice::ReadyToDecode() {
 
 void AudioDevice::CloseSilent() {
     CloseMixer();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool AudioDevice::OpenMixer() {
     // No changes allowed: SDL converts to whatever the hardware wants, and a
     // sound decoded before stays right for every device opened after.
-    if (Mix_OpenAudioDevice(kSampleRate, MIX_DEFAULT_FORMAT, kChannelsOut, kBufferFrames, nullptr,
-                            0) != 0) {
+    if (Sdl().Mix_OpenAudioDevice(kSampleRate, MIX_DEFAULT_FORMAT, kChannelsOut, kBufferFrames,
+                                  nullptr, 0) != 0) {
         return false;
     }
-    const char* name = SDL_GetCurrentAudioDriver();
+    const char* name = Sdl().SDL_GetCurrentAudioDriver();
     driver_ = name != nullptr ? name : "";
-    Mix_AllocateChannels(std::max(MIX_CHANNELS, static_cast<int>(ends_.ChannelCount())));
+    Sdl().Mix_AllocateChannels(std::max(MIX_CHANNELS, static_cast<int>(ends_.ChannelCount())));
     openDevice = this;
-    Mix_ChannelFinished(&OnChannelFinished);
-    Mix_HookMusicFinished(&OnMusicFinished);
+    Sdl().Mix_ChannelFinished(&OnChannelFinished);
+    Sdl().Mix_HookMusicFinished(&OnMusicFinished);
     return true;
 }
 
@@ -201,26 +212,26 @@ void AudioDevice::CloseMixer() {
     if (state_ == State::Closed) {
         return;
     }
-    Mix_SetPostMix(nullptr, nullptr);
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
-    Mix_ChannelFinished(nullptr);
-    Mix_HookMusicFinished(nullptr);
+    Sdl().Mix_SetPostMix(nullptr, nullptr);
+    Sdl().Mix_HaltChannel(-1);
+    Sdl().Mix_HaltMusic();
+    Sdl().Mix_ChannelFinished(nullptr);
+    Sdl().Mix_HookMusicFinished(nullptr);
     openDevice = nullptr;
-    Mix_CloseAudio();
+    Sdl().Mix_CloseAudio();
     state_ = State::Closed;
 }
 
 void AudioDevice::WatchForIdle() {
     idleMixes_ = 0;
     closeAsked_ = false;
-    Mix_SetPostMix(&AudioDevice::AfterMix, this);
+    Sdl().Mix_SetPostMix(&AudioDevice::AfterMix, this);
 }
 
 void AudioDevice::AfterMix(void* device, unsigned char* /*stream*/, int /*length*/) {
     auto* self = static_cast<AudioDevice*>(device);
     // Held sounds count as playing: they may go on.
-    if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0) {
+    if (Sdl().Mix_Playing(-1) != 0 || Sdl().Mix_PlayingMusic() != 0) {
         self->idleMixes_ = 0;
         return;
     }
@@ -235,7 +246,8 @@ void AudioDevice::AfterMix(void* device, unsigned char* /*stream*/, int /*length
 }
 
 void AudioDevice::CloseIfIdle() {
-    if (state_ != State::Closed && closeAsked_ && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0) {
+    if (state_ != State::Closed && closeAsked_ && Sdl().Mix_Playing(-1) == 0 &&
+        Sdl().Mix_PlayingMusic() == 0) {
         if (state_ == State::Decoding) {
             CloseSilent();
         } else {
@@ -249,8 +261,8 @@ void AudioDevice::CloseIfIdle() {
 
 int AudioDevice::ClaimChannel(EndListener listener) {
     const int channel = ends_.ClaimChannel(std::move(listener));
-    if (state_ != State::Closed && channel >= Mix_AllocateChannels(-1)) {
-        Mix_AllocateChannels(channel + 1);
+    if (state_ != State::Closed && channel >= Sdl().Mix_AllocateChannels(-1)) {
+        Sdl().Mix_AllocateChannels(channel + 1);
     }
     return channel;
 }

@@ -68,6 +68,9 @@ class AudioDevice {
     static void AfterMix(void* device, unsigned char* stream, int length);
 
     PlaybackEnds ends_;
+    // Whether SDL's libraries could be loaded at all; without them nothing
+    // opens, and the media system's error says why.
+    bool loaded_;
     State state_ = State::Closed;
     // The subsystem runs on a real driver (or the fallback) once a sound has
     // been played; before, only the silent driver is started, for decoding.

@@ -5,6 +5,7 @@
 
 #include "AudioDevice.h"
 #include "MediaErrors.h"
+#include "SdlLibrary.h"
 
 namespace zunpeko {
 
@@ -25,30 +26,31 @@ ChunkTrack::~ChunkTrack() {
 }
 
 void ChunkTrack::PlayFromStart() {
-    SDL_ClearError();
-    if (!AudioDevice::Instance().Wake() || Mix_PlayChannel(channel_, chunk_.get(), 0) < 0) {
+    ClearMediaError();
+    if (!AudioDevice::Instance().Wake() ||
+        Sdl().Mix_PlayChannelTimed(channel_, chunk_.get(), 0, -1) < 0) {
         throw MediaSystemError();
     }
 }
 
 void ChunkTrack::Pause() {
     if (AudioDevice::Instance().HasChannels()) {
-        Mix_Pause(channel_);
+        Sdl().Mix_Pause(channel_);
     }
 }
 
 bool ChunkTrack::Resume() {
     // A paused channel still counts as playing; one whose sound ran out does not.
-    if (!AudioDevice::Instance().HasChannels() || Mix_Playing(channel_) == 0) {
+    if (!AudioDevice::Instance().HasChannels() || Sdl().Mix_Playing(channel_) == 0) {
         return false;
     }
-    Mix_Resume(channel_);
+    Sdl().Mix_Resume(channel_);
     return true;
 }
 
 void ChunkTrack::Halt() {
     if (AudioDevice::Instance().HasChannels()) {
-        Mix_HaltChannel(channel_);
+        Sdl().Mix_HaltChannel(channel_);
     }
 }
 

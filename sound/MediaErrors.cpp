@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MediaErrors.h"
 
-#include <SDL.h>
-
 #include "Cp932.h"
+#include "SdlLibrary.h"
 
 namespace zunpeko {
 
@@ -11,8 +10,17 @@ PlatformError NoDeviceError() {
     return PlatformError(SjisFromUtf8("MCI ﾃﾞﾊﾞｲｽがありません"));
 }
 
+void ClearMediaError() {
+    if (SdlLoaded()) {
+        Sdl().SDL_ClearError();
+    }
+}
+
 PlatformError MediaSystemError() {
-    const char* text = SDL_GetError();
+    if (!SdlLoaded()) {
+        return PlatformError(FromDisplay(SdlLoadError()));
+    }
+    const char* text = Sdl().SDL_GetError();
     if (text == nullptr || *text == '\0') {
         return PlatformError(SjisFromUtf8("原因不明のｴﾗｰ"));
     }

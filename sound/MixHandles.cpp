@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MixHandles.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include <cstdio>
+#include <memory>
 
 #include "AudioDevice.h"
 #include "Cp932.h"
 #include "MediaErrors.h"
+#include "SdlLibrary.h"
 #include "SoundFile.h"
-
-#include <memory>
 
 namespace zunpeko {
 namespace {
@@ -19,7 +18,7 @@ namespace {
 template <typename Decode>
 auto Decoded(const QString& fileName, Decode&& decode) {
     AudioDevice& device = AudioDevice::Instance();
-    SDL_ClearError();
+    ClearMediaError();
     if (!device.ReadyToDecode()) {
         const PlatformError error = MediaSystemError();
         throw SoundFileError(error.Text(), fileName, ToDisplay(error.Text()));
@@ -32,33 +31,44 @@ auto Decoded(const QString& fileName, Decode&& decode) {
     return result;
 }
 
+struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
 }  // namespace
 
 void ChunkFree::operator()(Mix_Chunk* chunk) const {
-    Mix_FreeChunk(chunk);
+    Sdl().Mix_FreeChunk(chunk);
 }
 
 void MusicFree::operator()(Mix_Music* music) const {
-    Mix_FreeMusic(music);
+    Sdl().Mix_FreeMusic(music);
 }
 
 ChunkPtr LoadWave(const QString& fileName) {
     const QByteArray bytes =
         ReadSoundFile(fileName, QStringLiteral("Couldn't open %1").arg(fileName));
     return Decoded(fileName, [&] {
-        return ChunkPtr(Mix_LoadWAV_RW(
-            SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size())), 1));
+        const SdlFunctions& sdl = Sdl();
+        return ChunkPtr(sdl.Mix_LoadWAV_RW(
+            sdl.SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size())), 1));
     });
 }
 
 MusicPtr LoadMusic(const QString& fileName) {
     // Closed here should the mixer not be had; once handed over, the mixer
     // closes it, also when it cannot read it as music.
-    std::unique_ptr<SDL_RWops, decltype(&SDL_RWclose)> stream(
-        StreamSoundFile(fileName, QStringLiteral("Couldn't open '%1'").arg(fileName)),
-        &SDL_RWclose);
-    return Decoded(fileName,
-                   [&] { return MusicPtr(Mix_LoadMUSType_RW(stream.release(), MUS_MP3, 1)); });
+    std::unique_ptr<std::FILE, CloseFile> file(
+        OpenSoundFile(fileName, QStringLiteral("Couldn't open '%1'").arg(fileName)));
+    return Decoded(fileName, [&] {
+        const SdlFunctions& sdl = Sdl();
+        SDL_RWops* stream = sdl.SDL_RWFromFP(file.get(), SDL_TRUE);
+        if (stream == nullptr) {
+            return MusicPtr();
+        }
+        static_cast<void>(file.release());  // the stream closes it now
+        return MusicPtr(sdl.Mix_LoadMUSType_RW(stream, MUS_MP3, 1));
+    });
 }
 
 }  // namespace zunpeko

@@ -5,6 +5,7 @@
 
 #include "AudioDevice.h"
 #include "MediaErrors.h"
+#include "SdlLibrary.h"
 
 namespace zunpeko {
 
@@ -19,7 +20,7 @@ MusicTrack::MusicTrack(MusicPtr music, EndListener onEnded)
 MusicTrack::~MusicTrack() {
     if (OwnsMusic()) {
         AudioDevice::Instance().Ends().DropMusic(this);
-        Mix_HaltMusic();
+        Sdl().Mix_HaltMusic();
     }
 }
 
@@ -28,34 +29,34 @@ bool MusicTrack::OwnsMusic() const {
 }
 
 void MusicTrack::PlayFromStart() {
-    SDL_ClearError();
+    ClearMediaError();
     if (!AudioDevice::Instance().Wake()) {
         throw MediaSystemError();
     }
     AudioDevice::Instance().Ends().TakeMusic(this, onEnded_);
-    if (Mix_PlayMusic(music_.get(), 0) != 0) {
+    if (Sdl().Mix_PlayMusic(music_.get(), 0) != 0) {
         throw MediaSystemError();
     }
 }
 
 void MusicTrack::Pause() {
     if (OwnsMusic()) {
-        Mix_PauseMusic();
+        Sdl().Mix_PauseMusic();
     }
 }
 
 bool MusicTrack::Resume() {
     // Paused music still counts as playing; music that ran out does not.
-    if (!OwnsMusic() || Mix_PlayingMusic() == 0) {
+    if (!OwnsMusic() || Sdl().Mix_PlayingMusic() == 0) {
         return false;
     }
-    Mix_ResumeMusic();
+    Sdl().Mix_ResumeMusic();
     return true;
 }
 
 void MusicTrack::Halt() {
     if (OwnsMusic()) {
-        Mix_HaltMusic();
+        Sdl().Mix_HaltMusic();
     }
 }
 

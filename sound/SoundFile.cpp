@@ -72,7 +72,7 @@ int OpenChecked(const QString& fileName, const QString& cannotOpenText, off_t& s
 
 }  // namespace
 
-SDL_RWops* StreamSoundFile(const QString& fileName, const QString& cannotOpenText) {
+std::FILE* OpenSoundFile(const QString& fileName, const QString& cannotOpenText) {
     off_t size = 0;
     Descriptor file(OpenChecked(fileName, cannotOpenText, size));
     FILE* stream = ::fdopen(file.Get(), "rb");
@@ -80,7 +80,7 @@ SDL_RWops* StreamSoundFile(const QString& fileName, const QString& cannotOpenTex
         Refuse(cannotOpenText, fileName, SystemReason(errno));
     }
     file.Release();
-    return SDL_RWFromFP(stream, SDL_TRUE);
+    return stream;
 }
 
 QByteArray ReadSoundFile(const QString& fileName, const QString& cannotOpenText) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <SDL_rwops.h>
-
 #include <QByteArray>
 #include <QString>
+#include <cstdio>
 
 #include "PlatformError.h"
 
@@ -38,8 +37,7 @@ class SoundFileError : public PlatformError {
 // Throws SoundFileError.
 QByteArray ReadSoundFile(const QString& fileName, const QString& cannotOpenText);
 
-// The same checks, then the file left open for the mixer to stream from; it
-// closes with the stream.
-SDL_RWops* StreamSoundFile(const QString& fileName, const QString& cannotOpenText);
+// The same checks, then the file left open for the mixer to stream from.
+std::FILE* OpenSoundFile(const QString& fileName, const QString& cannotOpenText);
 
 }  // namespace zunpeko

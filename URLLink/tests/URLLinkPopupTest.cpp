@@ -68,10 +68,10 @@ TEST_F(ThePopup, IsAsLargeAsTheLinkTextPlusItsMargin) {
     link->SetHintFormFont(big);
     link->SetLink(page);
     Hover();
-    TCustomLabel sameText;  // a label sizes itself to the same one-line extent
+    TCustomLabel sameText;  // a label measures the same one-line extent
     sameText.SetFont(big);
     sameText.SetCaption(page);
-    EXPECT_EQ(link->HintForm()->size(), sameText.size() + QSize(6, 3));
+    EXPECT_EQ(link->HintForm()->size(), sameText.TextExtent() + QSize(6, 3));
 }
 
 TEST_F(ThePopup, DrawsTheLinkInTheHintFontColourFromTwoPixelsIn) {

@@ -114,6 +114,8 @@ TEST(MainWindow, ShowsTheHiScoreAndHelpPanelsInFrontOfTheTitlePanel) {
 TEST(MainWindow, KeepsEverythingOnTheHelpPanelClearOfItsBevel) {
     WindowFakes platform;
     TForm1 form(platform.Clock(), platform.Sound());
+    form.show();
+    form.Pnl_Help->show();  // its labels take their captions' sizes in sight
     const int bevel = form.Pnl_Help->BevelWidth();
     const QRect face = form.Pnl_Help->rect().adjusted(bevel, bevel, -bevel, -bevel);
     const auto children = form.Pnl_Help->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -143,6 +145,8 @@ TEST(MainWindow, CutsOffThePartOfASlidingPanelOutsideTheClientArea) {
 TEST(MainWindow, GivesTheHyperlinksTheirTargetsAndLooks) {
     WindowFakes platform;
     TForm1 form(platform.Clock(), platform.Sound());
+    form.show();
+    form.Pnl_Help->show();
     EXPECT_EQ(form.URLLink1->URLType(), TURLtype::tpURL);
     EXPECT_EQ(form.URLLink1->Link(), "https://zunpeko.example.org/");
     EXPECT_TRUE(form.URLLink1->EnableShowHint());

@@ -71,6 +71,7 @@ TEST_F(LabelOnPanel, FixedKeepsItsSizeAndCutsOffTextThatDoesNotFit) {
 }
 
 TEST_F(LabelOnPanel, AutoSizedGrowsWithItsCaptionKeepingLeftAndTop) {
+    panel.show();
     label->move(30, 40);
     label->SetCaption(SjisFromUtf8("W"));
     const QSize small = label->size();
@@ -85,6 +86,20 @@ TEST_F(LabelOnPanel, AutoSizedGrowsWithItsCaptionKeepingLeftAndTop) {
                  {colors::clAqua}),
         0)
         << "the last letter is shown";
+}
+
+TEST_F(LabelOnPanel, AutoSizedOutOfSightTakesTheSizeOfItsLatestCaptionWhenShown) {
+    label->move(30, 40);
+    label->SetCaption(SjisFromUtf8("W"));
+    label->SetCaption(SjisFromUtf8("WWWWWWWW"));
+    panel.show();
+    EXPECT_EQ(label->size(), label->TextExtent());
+    EXPECT_EQ(label->pos(), QPoint(30, 40));
+    panel.hide();
+    label->SetFont(MakeFont(kGothic, 24, colors::clBlack));
+    panel.show();
+    EXPECT_EQ(label->size(), label->TextExtent()) << "the font changed while it was hidden";
+    EXPECT_GT(label->height(), 20);
 }
 
 }  // namespace
