@@ -17,7 +17,9 @@ void TForm1::DrawBoard() {
 
 void TForm1::RepaintNow() {
     boardShown_ = false;
-    repaint();
+    // The client area itself: Qt leaves an opaque child out when it repaints
+    // the parent, and the surface, which fills its background, is one.
+    surface_->repaint();
 }
 
 const QImage* TForm1::Offscreen() const {

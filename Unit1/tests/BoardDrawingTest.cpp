@@ -11,8 +11,14 @@ namespace {
 
 class BoardDrawing : public testing::ShownForm {
   protected:
+    // What reached the screen (the window's backing store), not a fresh
+    // painting of the widgets: a repaint that leaves something out shows here.
     QImage ClientArea() {
-        return form.Surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect client(form.Surface()->mapTo(&form, QPoint(0, 0)), form.Surface()->size());
+        return form.screen()
+            ->grabWindow(form.winId(), client.x(), client.y(), client.width(), client.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     }
 
     // The window's pixels where the hole in (row, column) is shown.
@@ -26,11 +32,12 @@ class BoardDrawing : public testing::ShownForm {
             .convertToFormat(QImage::Format_RGB32);
     }
 
-    // True when the board's area shows nothing but the window's colour.
-    bool BoardBlank() {
+    // True when the board's area (left of `right`) shows nothing but the
+    // window's colour.
+    bool BoardBlank(int right = 442) {
         const QImage image = ClientArea();
         for (int y = 60; y < 280; ++y) {
-            for (int x = 50; x < 442; ++x) {
+            for (int x = 50; x < right; ++x) {
                 if (image.pixelColor(x, y) != colors::kPaleYellow) {
                     return false;
                 }
@@ -81,6 +88,7 @@ TEST_F(BoardDrawing, ShowsNoHolesUntilTheFirstTickOfAGame) {
     platform.clock.Advance(2000);
     form.Lbl_Cnt1->hide();  // only to see past the digit
     form.Lbl_Cnt2->hide();
+    QApplication::processEvents();
     EXPECT_TRUE(BoardBlank()) << "during the countdown";
     platform.clock.Advance(1000);
     EXPECT_TRUE(BoardBlank()) << "the tick is still 200 ms off";
@@ -96,8 +104,23 @@ TEST_F(BoardDrawing, GoesBlankWhenTheTitlePanelSlidesBackIn) {
     StartGame();
     Tick();
     ASSERT_FALSE(BoardBlank());
+    // At the first step the panel, at (96, -64), leaves the board's left strip in view.
+    platform.clock.DuringWait([this] { EXPECT_TRUE(BoardBlank(96)) << "the first step"; });
     form.N2->trigger();
     form.Pnl_TT->hide();  // to look beneath it
+    QApplication::processEvents();
+    EXPECT_TRUE(BoardBlank());
+}
+
+TEST_F(BoardDrawing, ShowsNothingOfTheStoppedGameInTheCountdownOfAStartDuringTheStopSlide) {
+    StartGame();
+    Tick();
+    platform.clock.DuringWait([this] { Key(Qt::Key_F5); });
+    form.N2->trigger();
+    ASSERT_TRUE(form.Timer1->Enabled());
+    form.Lbl_Cnt1->hide();  // only to see past the digit
+    form.Lbl_Cnt2->hide();
+    QApplication::processEvents();
     EXPECT_TRUE(BoardBlank());
 }
 
