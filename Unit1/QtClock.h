@@ -15,7 +15,7 @@ namespace zunpeko {
 //   on   <timer> <monotonic ns> <interval ms>   the timer was started
 //   fire <timer> <monotonic ns> <interval ms>   it fired after waiting that interval
 // <timer> numbers the timers of a clock in the order they were made, followed
-// by "p" for a precise timer (the game tick) or "c" for a coarse one.
+// by "p" for a precise timer or "c" for a coarse one.
 Q_DECLARE_LOGGING_CATEGORY(lcTicks)
 
 // A FormTimer over a QTimer.

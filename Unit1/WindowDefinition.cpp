@@ -206,7 +206,7 @@ constexpr std::array kMenu{
 };
 
 constexpr std::array kTimers{
-    TimerDef{.name = "Timer1", .intervalMs = 1000, .precise = false, .enabled = false},
+    TimerDef{.name = "Timer1", .intervalMs = 1000, .precise = true,  .enabled = false},
     TimerDef{.name = "Timer2", .intervalMs = 200,  .precise = true,  .enabled = false},
 };
 // clang-format on

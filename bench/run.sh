@@ -262,21 +262,33 @@ measure_game() {
 }
 
 # The game's own account of its ticks (the "zunpeko.ticks" log messages on
-# its standard error): the time from starting the tick timer to its last
-# firing, against the sum of the intervals it waited.
+# its standard error): the time from starting the tick timer (the second one
+# made) to its last firing, against the sum of the intervals it waited; and the
+# countdown's steps (the first timer), from its start to each firing.
 analyse_trace() {
   if ! grep -q '^zunpeko.ticks ' "$1" 2>/dev/null; then
-    echo "trace_ticks=0 trace_nominal_ms=0 trace_wall_ms=0 trace_error_pct=n/a"
+    echo "trace_ticks=0 trace_nominal_ms=0 trace_wall_ms=0 trace_error_pct=n/a" \
+      "trace_steps=0 trace_step_min_ms=n/a trace_step_max_ms=n/a trace_step_off_ms=n/a"
     return
   fi
   awk '
+    function abs(v) { return v < 0 ? -v : v }
     $1 != "zunpeko.ticks" { next }
-    $2 == "on" && $3 ~ /p$/ { start = $4; sum = 0; ticks = 0 }
-    $2 == "fire" && $3 ~ /p$/ && start { sum += $5; last = $4; ticks++ }
+    $2 == "on" && $3 ~ /^2/ { start = $4; sum = 0; ticks = 0 }
+    $2 == "fire" && $3 ~ /^2/ && start { sum += $5; last = $4; ticks++ }
+    $2 == "on" && $3 ~ /^1/ { before = $4; steps = 0; low = 1e9; high = 0; off = 0 }
+    $2 == "fire" && $3 ~ /^1/ && before {
+      step = ($4 - before) / 1e6; before = $4; steps++
+      if (step < low) low = step
+      if (step > high) high = step
+      if (abs(step - $5) > off) off = abs(step - $5)
+    }
     END {
       wall = (last - start) / 1e6
-      printf "trace_ticks=%d trace_nominal_ms=%d trace_wall_ms=%.1f trace_error_pct=%.2f\n",
+      printf "trace_ticks=%d trace_nominal_ms=%d trace_wall_ms=%.1f trace_error_pct=%.2f ",
              ticks, sum, wall, (wall - sum) * 100 / sum
+      printf "trace_steps=%d trace_step_min_ms=%.1f trace_step_max_ms=%.1f trace_step_off_ms=%.1f\n",
+             steps, low, high, off
     }' "$1"
 }
 
@@ -327,6 +339,8 @@ report() {
   read_probe "$trace_line"
   local trace_abs=${p_trace_error_pct#-}
   [[ $trace_abs == n/a ]] || trace_verdict=$(verdict "$trace_abs" 1)
+  local step_verdict=missed
+  [[ $p_trace_step_off_ms == n/a ]] || step_verdict=$(verdict "$p_trace_step_off_ms" 5)
   lat_median=$(awk -v l="${latency[game]:-}" 'BEGIN { split(l, w, " "); print (w[2] == "" ? 999 : w[2]) }')
 
   cat <<REPORT
@@ -345,6 +359,7 @@ report() {
 | resident now: pages of mapped font files | $(mib "${fonts[game]}") MiB | $(mib_cell fonts before) | $(mib "${fonts[floor]}") MiB | $(mib "${fonts[floor-ja]}") MiB | (reported) | — |
 | press on a mole to the onset of its sound, through PulseAudio | $(cell latency game) | $(cell latency before) | — | — | median ≤ 30 ms | $(verdict "$lat_median" 30) |
 | game wall time against its nominal ticks ($p_trace_ticks ticks) | $p_trace_wall_ms ms vs $p_trace_nominal_ms ms | — | — | — | within 1 % | $p_trace_error_pct % — $trace_verdict |
+| countdown steps ($p_trace_steps) | $p_trace_step_min_ms–$p_trace_step_max_ms ms | — | — | — | 1000 ms within 5 ms | $p_trace_step_off_ms ms off — $step_verdict |
 
 Against the plain floor: start-up $(ratio "${startup[game]}" "${startup[floor]}") × (no device), $(ratio "${startup_pulse[game]}" "${startup_pulse[floor]}") × (PulseAudio); peak memory $(ratio "${hwm[game]}" "${hwm[floor]}") ×.
 

@@ -69,7 +69,7 @@ TEST(FormMenu, CarriesTheCaptionsShortcutsAndStatesOfTheTitleScreen) {
     }
 }
 
-TEST(FormTimers, WaitStoppedWithTheCountdownAndTickPeriodsTheTickOnAPreciseTimer) {
+TEST(FormTimers, WaitStoppedWithTheCountdownAndTickPeriodsOnPreciseTimers) {
     WindowFakes platform;
     platform.realClock = true;
     TForm1 form(platform.Clock(), platform.Sound());
@@ -77,9 +77,12 @@ TEST(FormTimers, WaitStoppedWithTheCountdownAndTickPeriodsTheTickOnAPreciseTimer
     EXPECT_FALSE(form.Timer2->Enabled());
     EXPECT_EQ(form.Timer1->Interval(), 1000);
     EXPECT_EQ(form.Timer2->Interval(), 200);
-    auto* tick = dynamic_cast<QtFormTimer*>(form.Timer2);
-    ASSERT_NE(tick, nullptr);
-    EXPECT_EQ(tick->Type(), Qt::PreciseTimer);
+    // A coarse timer may fire 5 % off: a countdown of 2.85 s or 3.15 s.
+    for (FormTimer* timer : {form.Timer1, form.Timer2}) {
+        auto* qtTimer = dynamic_cast<QtFormTimer*>(timer);
+        ASSERT_NE(qtTimer, nullptr);
+        EXPECT_EQ(qtTimer->Type(), Qt::PreciseTimer);
+    }
 }
 
 }  // namespace
