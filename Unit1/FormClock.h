@@ -49,6 +49,10 @@ class FormClock {
     // Keeps the event loop running (input, painting, timers) until `ms`
     // milliseconds have passed.
     virtual void Wait(int ms) = 0;
+    // The same, but the player's keys and clicks wait until afterwards: the
+    // window paints and answers its close box while work it is in the middle
+    // of waits (a save for another copy's lock).
+    virtual void WaitWithoutInput(int ms) = 0;
 
     // Milliseconds since midnight of the current UTC day.
     virtual std::uint32_t MillisecondsSinceUtcMidnight() = 0;

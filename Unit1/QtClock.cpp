@@ -2,7 +2,6 @@
 #include "QtClock.h"
 
 #include <QDateTime>
-#include <QEventLoop>
 #include <chrono>
 #include <utility>
 
@@ -56,7 +55,9 @@ std::unique_ptr<FormTimer> QtClock::MakeTimer(int intervalMs, bool precise) {
                                          QString::number(timersMade_) + (precise ? u'p' : u'c'));
 }
 
-void QtClock::Wait(int ms) {
+namespace {
+
+void WaitInLoop(int ms, QEventLoop::ProcessEventsFlags flags) {
     // A nested loop sleeps between events instead of polling for the time.
     QEventLoop loop;
     QTimer end;
@@ -64,7 +65,17 @@ void QtClock::Wait(int ms) {
     end.setTimerType(Qt::PreciseTimer);
     QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
     end.start(ms);
-    loop.exec();
+    loop.exec(flags);
+}
+
+}  // namespace
+
+void QtClock::Wait(int ms) {
+    WaitInLoop(ms, QEventLoop::AllEvents);
+}
+
+void QtClock::WaitWithoutInput(int ms) {
+    WaitInLoop(ms, QEventLoop::ExcludeUserInputEvents);
 }
 
 std::uint32_t QtClock::MillisecondsSinceUtcMidnight() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QEventLoop>
 #include <QLoggingCategory>
 #include <QString>
 #include <QTimer>
@@ -45,6 +46,7 @@ class QtClock final : public FormClock {
   public:
     std::unique_ptr<FormTimer> MakeTimer(int intervalMs, bool precise) override;
     void Wait(int ms) override;
+    void WaitWithoutInput(int ms) override;
     std::uint32_t MillisecondsSinceUtcMidnight() override;
 
   private:

@@ -38,6 +38,9 @@ const layout::TimerDef& TimerNamed(std::string_view name) {
 
 TForm1::TForm1(FormClock& clock, std::unique_ptr<FormSound> sound, QWidget* parent)
     : QMainWindow(parent, kWindowFlags), clock_(clock), sound_(std::move(sound)) {
+    // A save that finds another copy writing waits for it with the window
+    // painting, rather than frozen.
+    store_.SetLockWait([this](int ms) { clock_.WaitWithoutInput(ms); });
     ApplyWindowDefinition();
     BindControls();
     BindMenu();

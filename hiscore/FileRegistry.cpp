@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 #include <utility>
 #include <vector>
 
@@ -47,7 +48,8 @@ QString HomeFolder() {
 
 }  // namespace
 
-FileRegistry::FileRegistry(QString filePath) : path_(std::move(filePath)) {}
+FileRegistry::FileRegistry(QString filePath)
+    : path_(std::move(filePath)), lockWait_([](int ms) { QThread::msleep(ms); }) {}
 
 FileRegistry::~FileRegistry() = default;
 
@@ -87,7 +89,7 @@ std::optional<RegKey> FileRegistry::OpenKey(std::string_view subkey, RegAccess a
 }
 
 std::optional<RegKey> FileRegistry::CreateKey(std::string_view subkey) {
-    if (path_.isEmpty() || !QDir().mkpath(QFileInfo(path_).absolutePath()) || !Lock()) {
+    if (path_.isEmpty() || !Lock()) {
         return std::nullopt;
     }
     auto document = ReadyForWriting();
@@ -145,6 +147,15 @@ Registry::Update FileRegistry::BeginUpdate(RegKey key) {
     if (keys_.count(static_cast<std::uint32_t>(key)) == 0 || !Lock()) {
         return Update::kRefused;
     }
+    return Refresh(key);
+}
+
+// Without the lock too: every write replaces the file whole by a rename, so a
+// read sees one copy's save or the next, never half of one.
+Registry::Update FileRegistry::Refresh(RegKey key) {
+    if (keys_.count(static_cast<std::uint32_t>(key)) == 0) {
+        return Update::kAsLastSeen;
+    }
     auto contents = regfile::ReadFile(path_);
     if (contents.state != regfile::FileState::kParsed ||
         contents.document->Text() == document_.Text()) {
@@ -173,10 +184,15 @@ bool FileRegistry::KeepAsideNow() {
     return copy.has_value();
 }
 
-// The lock is taken once however deeply updates and writes nest.
+// The lock is taken once however deeply updates and writes nest. The folder
+// is made first: the lock lies in it, and it may have been deleted since the
+// game started.
 bool FileRegistry::Lock() {
     if (lockDepth_ == 0) {
-        lock_ = std::make_unique<StoreLock>(path_);
+        if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+            return false;
+        }
+        lock_ = std::make_unique<StoreLock>(path_, lockWait_);
         if (!lock_->Take()) {
             lock_.reset();
             return false;

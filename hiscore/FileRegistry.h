@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -46,6 +47,9 @@ class FileRegistry final : public Registry {
 
     const QString& FilePath() const { return path_; }
 
+    // How the writes wait for another copy's lock; by default they sleep.
+    void SetLockWait(std::function<void(int ms)> wait) { lockWait_ = std::move(wait); }
+
     // What the player should hear of since the last call, or nothing: the
     // copy a file that could not be read was kept in, or that the store is a
     // link to a file that is not a store, which is left alone (said once).
@@ -65,6 +69,7 @@ class FileRegistry final : public Registry {
     void CloseKey(RegKey key) override;
     Update BeginUpdate(RegKey key) override;
     void EndUpdate(RegKey key) override;
+    Update Refresh(RegKey key) override;
     bool KeepCopyAside(RegKey key) override;
 
   private:
@@ -85,6 +90,7 @@ class FileRegistry final : public Registry {
     regfile::FileFormat format_ = regfile::FileFormat::kCp932;
     std::map<std::uint32_t, OpenedKey> keys_;
     std::uint32_t nextHandle_ = 1;
+    std::function<void(int ms)> lockWait_;
     std::unique_ptr<StoreLock> lock_;
     int lockDepth_ = 0;
     std::optional<Notice> notice_;

@@ -133,6 +133,11 @@ void HiScoreTable::WriteName(std::size_t rank) const {
 }
 
 void HiScoreTable::RecordGame(std::int32_t score) {
+    // Another copy may have saved better games since: the score must beat
+    // the table that will be kept, or its player types a name for nothing.
+    if (key_ && registry_.Refresh(*key_) == Registry::Update::kChangedMeanwhile) {
+        TakeInGamesSavedElsewhere();
+    }
     for (std::size_t rank = 0; rank < kRanks; ++rank) {
         if (entries_[rank].score < score) {  // an equal score keeps its place
             InsertAt(rank, score);
@@ -241,6 +246,10 @@ void HiScoreTable::TakeInGamesSavedElsewhere() {
         candidates.begin(), candidates.end(),
         [](const HiScoreEntry& a, const HiScoreEntry& b) { return a.score > b.score; });
     std::copy_n(candidates.begin(), kRanks, entries_.begin());
+    // Agreed with the store as it is now: of this copy's own entries, those
+    // still in the table are all that is new to it.
+    storedAtSync_ = stored;
+    tableAtSync_ = *stored;
     Show(" ");
 }
 

@@ -46,7 +46,9 @@ class HiScoreTable {
     // Enters the score if it beats one of the three (asking for the holder's
     // name), shows the table and writes all six values back. Where another
     // copy of the game has saved its own games meanwhile, the best three of
-    // both tables are written (a tie keeps the stored entry first), and shown.
+    // both tables are written (a tie keeps the stored entry first), and shown;
+    // the score is checked against that table, so that the holder is asked
+    // for a name only when the entry will be kept.
     void RecordGame(std::int32_t score);
 
     // Rank 1 first.

@@ -60,6 +60,11 @@ class Registry {
     };
     virtual Update BeginUpdate(RegKey /*key*/) { return Update::kAsLastSeen; }
     virtual void EndUpdate(RegKey /*key*/) {}
+    // Sees the store as it is now, without holding it: kChangedMeanwhile when
+    // somebody changed it since this program last read or wrote it, and
+    // QueryValue then sees the change; kAsLastSeen otherwise, or when it
+    // cannot be read now.
+    virtual Update Refresh(RegKey /*key*/) { return Update::kAsLastSeen; }
 
     // Keeps a copy of everything the key's store holds now, before values that
     // could not be read are written over. False if no copy could be made.

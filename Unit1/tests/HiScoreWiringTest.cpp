@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTimer>
 
 #include "Cp932.h"
@@ -74,6 +75,30 @@ TEST_F(HiScoreWiring, AFailedSaveIsReportedAndKeepsTheLastScoreShown) {
     Key(Qt::Key_F6);
     EXPECT_TRUE(watcher.errors.isEmpty()) << watcher.errors.join(u'\n').toStdString();
     EXPECT_EQ(Caption(form.Panel7), QStringLiteral("0"));
+}
+
+// Another copy holding the store's lock: the save waits on the window's
+// clock, so the window paints and answers its close box meanwhile, and the
+// save goes through once the lock comes free.
+TEST_F(HiScoreWiring, ASaveWaitingForAnotherCopysLockKeepsTheWindowAnswering) {
+    StartGame();
+    form.Engine().State().Score = 250;
+    QLockFile otherCopy(StorePath() + QStringLiteral(".lock"));
+    ASSERT_TRUE(otherCopy.tryLock(0));
+    const std::size_t slideWaits = platform.clock.Waits().size() + 2;
+    for (int wait = 0; wait < 2; ++wait) {
+        platform.clock.DuringWait([] {});
+    }
+    platform.clock.DuringWait([this] { form.close(); });
+    platform.clock.DuringWait([&otherCopy] { otherCopy.unlock(); });
+    Key(Qt::Key_F6);
+
+    EXPECT_TRUE(form.Closing);
+    EXPECT_EQ(platform.clock.Waits().size(), slideWaits + 2) << "the save waited twice";
+    EXPECT_TRUE(watcher.errors.isEmpty()) << watcher.errors.join(u'\n').toStdString();
+    testing::WindowFakes nextRun;
+    const TForm1 reopened(nextRun.Clock(), nextRun.Sound());
+    EXPECT_EQ(Caption(reopened.Label10), QStringLiteral("250"));
 }
 
 TEST_F(HiScoreWiring, ClosingDuringTheStopSlideRecordsTheAnonymousName) {

@@ -63,16 +63,18 @@ TEST(QtTimer, CallsItsHandlerWhileEnabledOnly) {
 
 TEST(QtClockWait, HandlesEventsWhileItWaitsAndLastsItsTime) {
     QtClock clock;
-    bool handled = false;
-    QTimer event;
-    event.setSingleShot(true);
-    QObject::connect(&event, &QTimer::timeout, [&handled] { handled = true; });
-    event.start(5);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    clock.Wait(40);
-    EXPECT_TRUE(handled);
-    EXPECT_GE(elapsed.elapsed(), 39);
+    for (const auto wait : {&QtClock::Wait, &QtClock::WaitWithoutInput}) {
+        bool handled = false;
+        QTimer event;
+        event.setSingleShot(true);
+        QObject::connect(&event, &QTimer::timeout, [&handled] { handled = true; });
+        event.start(5);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        (clock.*wait)(40);
+        EXPECT_TRUE(handled);
+        EXPECT_GE(elapsed.elapsed(), 39);
+    }
 }
 
 }  // namespace

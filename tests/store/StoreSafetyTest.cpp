@@ -5,15 +5,19 @@
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <utility>
+#include <vector>
 
 #include "Cp932.h"
 #include "FileRegistry.h"
@@ -24,6 +28,7 @@ namespace zunpeko {
 namespace {
 
 using store_testing::GameOnFile;
+using store_testing::WriteBytes;
 
 constexpr std::string_view kTableKey = "HKEY_CURRENT_USER\\Zunpeko";
 
@@ -282,6 +287,91 @@ TEST_F(StoreSafety, TwoCopiesPlayingAtOnceKeepBothPlayersEntries) {
     GameOnFile reader(Store(), "x");
     reader.Play(std::nullopt);
     EXPECT_EQ(reader.Table().Entries(), both);
+}
+
+// The second copy checks its score against the table the first one saved:
+// a score that only ties the first copy's new entry asks for no name.
+TEST_F(StoreSafety, AScoreThatOnlyTiesAnotherCopysNewEntryAsksForNoName) {
+    GameOnFile first(Store(), "first");
+    GameOnFile second(Store(), "second");
+    ASSERT_EQ(first.Play(std::nullopt) + second.Play(std::nullopt), "");
+    ASSERT_EQ(first.Record(150), "");
+    EXPECT_EQ(second.Record(150), "");
+    EXPECT_TRUE(second.Prompt().asked.empty());
+    EXPECT_EQ(second.Table().Entries(), first.Table().Entries());
+}
+
+// Only a plain file of ours can be the lock: anything else at its name fails
+// the save at once, and the table keeps the new entry for the next save.
+TEST_F(StoreSafety, AnythingButALockFileAtTheLocksNameFailsTheSaveAtOnce) {
+    const QString lock = Store() + QStringLiteral(".lock");
+    const QByteArray lockName = QFile::encodeName(lock);
+    const std::vector<std::pair<const char*, std::function<bool()>>> oddities = {
+        {"a folder", [&] { return QDir().mkdir(lock); }},
+        {"a pipe", [&] { return ::mkfifo(lockName.constData(), 0600) == 0; }},
+        {"a link to an endless device", [&] { return QFile::link("/dev/zero", lock); }},
+        {"a file far larger than a lock",
+         [&] { return WriteBytes(lock, std::string(1 << 20, 'x')); }},
+        {"a file this user may not read",
+         [&] {
+             return WriteBytes(lock, "1\n") && ::chmod(lockName.constData(), 0) == 0 &&
+                    ::access(lockName.constData(), R_OK) != 0;  // root reads it all the same
+         }},
+    };
+    for (const auto& [oddity, make] : oddities) {
+        SCOPED_TRACE(oddity);
+        QDir(Folder()).removeRecursively();
+        GameOnFile game(Store(), "mine");
+        ASSERT_EQ(game.Play(std::nullopt), "");
+        int waits = 0;
+        game.Store().SetLockWait([&waits](int /*ms*/) { ++waits; });
+        if (!make()) {
+            continue;
+        }
+        EXPECT_EQ(game.Record(500), Message("'HSC1' の設定に失敗しました"));
+        EXPECT_EQ(waits, 0);
+        ::unlink(lockName.constData());
+        ::rmdir(lockName.constData());
+        EXPECT_EQ(game.Record(0), "");
+        GameOnFile reader(Store());
+        EXPECT_EQ(reader.Play(std::nullopt), "");
+        EXPECT_EQ(reader.Table().Entries(), game.Table().Entries());
+    }
+}
+
+TEST_F(StoreSafety, ASaveMakesTheDataFolderAgainWhenItWasDeletedMeanwhile) {
+    GameOnFile game(Store(), "mine");
+    ASSERT_EQ(game.Play(std::nullopt), "");
+    ASSERT_TRUE(QDir(Folder()).removeRecursively());
+    EXPECT_EQ(game.Record(500), "");
+    GameOnFile reader(Store());
+    EXPECT_EQ(reader.Play(std::nullopt), "");
+    EXPECT_EQ(reader.Table().Entries(), game.Table().Entries());
+}
+
+// A lock another copy holds is waited for, through the waits the store is
+// given, for some seconds; when it comes free the save goes through.
+TEST_F(StoreSafety, ALockHeldByAnotherCopyIsWaitedForThroughTheGivenWaits) {
+    GameOnFile game(Store(), "mine");
+    ASSERT_EQ(game.Play(std::nullopt), "");
+    QLockFile holder(Store() + QStringLiteral(".lock"));
+    ASSERT_TRUE(holder.tryLock(0));
+    int waited = 0;
+    game.Store().SetLockWait([&waited](int ms) { waited += ms; });
+    EXPECT_EQ(game.Record(500), Message("'HSC1' の設定に失敗しました"));
+    EXPECT_GE(waited, 2000);
+    EXPECT_LE(waited, 10000);
+
+    waited = 0;
+    game.Store().SetLockWait([&](int ms) {
+        waited += ms;
+        holder.unlock();
+    });
+    EXPECT_EQ(game.Record(0), "");
+    EXPECT_GT(waited, 0);
+    GameOnFile reader(Store());
+    reader.Play(std::nullopt);
+    EXPECT_EQ(reader.Table().Entries()[0], (HiScoreEntry{"mine", 500}));
 }
 
 // A name in a Unicode export that code page 932 cannot hold reads as "？"s;

@@ -43,6 +43,8 @@ class FakeClock final : public FormClock {
   public:
     std::unique_ptr<FormTimer> MakeTimer(int intervalMs, bool precise) override;
     void Wait(int ms) override;
+    // As Wait: the fake clock does not tell the two waits apart.
+    void WaitWithoutInput(int ms) override { Wait(ms); }
     std::uint32_t MillisecondsSinceUtcMidnight() override { return timeOfDay; }
 
     // Lets `ms` pass, firing the enabled timers as they fall due.

@@ -51,6 +51,7 @@ class GameOnFile final {
     }
 
     const HiScoreTable& Table() const { return table_; }
+    const testing::RecordingPrompt& Prompt() const { return prompt_; }
     FileRegistry& Store() { return registry_; }
 
   private:
