@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -83,7 +84,30 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     HeldMessages().append(qFormatLogMessage(type, context, message));
 }
 
+// The window's client area, and the largest window X11 and Wayland take.
+constexpr double kClientWidth = 442;
+constexpr double kClientHeight = 334;
+constexpr double kLargestWindow = 32767;
+
 }  // namespace
+
+void EndOnUnusableScaleFactor() {
+    const QByteArray text = qgetenv("QT_SCALE_FACTOR");
+    bool isNumber = false;
+    const double factor = text.toDouble(&isNumber);
+    const double smallest = 1 / kClientHeight;
+    const double largest = kLargestWindow / kClientWidth;
+    // Qt passes over what does not read as a number.
+    if (!isNumber || (factor >= smallest && factor <= largest)) {
+        return;
+    }
+    std::fprintf(stderr,
+                 "zunpeko: the window cannot be shown at QT_SCALE_FACTOR=%s; it takes a factor "
+                 "from %.3f to %.0f\n",
+                 text.constData(), smallest, std::floor(largest));
+    std::fflush(stderr);
+    std::exit(EXIT_FAILURE);
+}
 
 DisplayGuard::DisplayGuard() {
     previousHandler = qInstallMessageHandler(HoldMessage);

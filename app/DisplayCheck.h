@@ -3,6 +3,11 @@
 
 namespace zunpeko {
 
+// Qt takes any number in QT_SCALE_FACTOR, but at 0, below it or too large for
+// a window the game shows no window, or one pixel of it, and runs on unseen.
+// Such a factor ends the program here with one line on stderr and status 1.
+void EndOnUnusableScaleFactor();
+
 // Guards the creation of the QApplication. Where no display can be opened, Qt
 // gives up with a fatal message and aborts; while this guard is armed that
 // fatal message instead becomes one plain line on stderr and exit status 1.

@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QEvent>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <array>
@@ -60,7 +61,18 @@ bool EndOnSignal::EndRequested() const {
     return notifier_ != nullptr && ::poll(&waiting, 1, 0) > 0;
 }
 
+bool EndOnSignal::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Show && widget != nullptr && widget->isModal()) {
+        QMetaObject::invokeMethod(widget, &QWidget::close, Qt::QueuedConnection);
+    }
+    return false;
+}
+
 void EndOnSignal::CloseEverything() {
+    if (!endRequested_) {
+        qApp->installEventFilter(this);
+    }
     endRequested_ = true;
     char byte = 0;
     [[maybe_unused]] const ssize_t read = ::read(wakeUp[1], &byte, 1);

@@ -29,6 +29,12 @@ class EndOnSignal final : public QObject {
     // program there, not open the window.
     bool EndRequested() const;
 
+  protected:
+    // Once told to end, a box that opens afterwards (the next box of the
+    // window's creation, a save's error) is closed as it shows: the program
+    // cannot wait for its OK.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void CloseEverything();
 

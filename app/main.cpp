@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
+
 #include <QApplication>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -25,9 +28,22 @@ int FailStartup(const zunpeko::PlatformError& error) {
     return zunpeko::ReportStartupFailure(error);
 }
 
+// Started with standard input, output or error closed (`zunpeko 2>&-`), the
+// first file or socket opened would take that number, and a line meant for
+// standard error would go into the X connection or the hi-score file.
+void OpenNullOnClosedStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            ::open("/dev/null", O_RDWR);  // the lowest free number: this one
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    OpenNullOnClosedStandardStreams();
+    zunpeko::EndOnUnusableScaleFactor();
     // The sound libraries load while the window is built.
     zunpeko::StartLoadingSdl();
     zunpeko::DisplayGuard guard;
