@@ -42,12 +42,13 @@ Mix_Chunk* AsyncSound::Decoded(const QString& fileName) {
     }
     FileStamp stamp{file.absoluteFilePath(), file.size(), file.lastModified()};
     if (!(stamp == stamp_)) {
+        // A failure is kept for the file as well: a large file of junk read
+        // again at every hit would make the game stutter.
+        stamp_ = std::move(stamp);
         try {
             chunk_ = LoadWave(fileName);
-            stamp_ = std::move(stamp);
         } catch (const PlatformError&) {
             chunk_.reset();
-            stamp_ = FileStamp{};
         }
     }
     return chunk_.get();

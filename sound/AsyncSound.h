@@ -16,7 +16,8 @@ namespace zunpeko {
 //
 // The decoded sound is kept between calls, so a hit in quick succession
 // costs a file-status check, not a decode; a file replaced on disk (other
-// path, size or modification time) is decoded afresh.
+// path, size or modification time) is decoded afresh. A file that did not
+// decode is likewise not read again until it changes.
 class AsyncSound {
   public:
     AsyncSound();

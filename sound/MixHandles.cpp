@@ -35,6 +35,32 @@ struct CloseFile {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+// How long the sound in `bytes` plays, told without decoding it to the
+// mixer's rate: by the music decoders, which read only the headers, or, for
+// the wave files they do not take (ADPCM), by SDL's wave loader, whose
+// samples at the file's own rate are a few times the file at most. Below 0
+// when neither can tell.
+double SoundSeconds(const QByteArray& bytes) {
+    const SdlFunctions& sdl = Sdl();
+    const auto stream = [&] {
+        return sdl.SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
+    };
+    if (const MusicPtr music{sdl.Mix_LoadMUSType_RW(stream(), MUS_NONE, 1)}) {
+        if (const double seconds = sdl.Mix_MusicDuration(music.get()); seconds >= 0) {
+            return seconds;
+        }
+    }
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (sdl.SDL_LoadWAV_RW(stream(), 1, &spec, &samples, &length) == nullptr) {
+        return -1;
+    }
+    sdl.SDL_FreeWAV(samples);
+    const int frameBytes = spec.channels * SDL_AUDIO_BITSIZE(spec.format) / 8;
+    return frameBytes > 0 && spec.freq > 0 ? double(length) / frameBytes / spec.freq : -1;
+}
+
 }  // namespace
 
 void ChunkFree::operator()(Mix_Chunk* chunk) const {
@@ -49,6 +75,8 @@ ChunkPtr LoadWave(const QString& fileName) {
     const QByteArray bytes =
         ReadSoundFile(fileName, QStringLiteral("Couldn't open %1").arg(fileName));
     return Decoded(fileName, [&] {
+        CheckSoundLength(fileName, SoundSeconds(bytes));
+        ClearMediaError();  // what the length's decoders said is not the load's
         const SdlFunctions& sdl = Sdl();
         return ChunkPtr(sdl.Mix_LoadWAV_RW(
             sdl.SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size())), 1));

@@ -97,6 +97,8 @@ void SdlLoader::Load() {
     Resolve(sdl_, "SDL_GetCurrentAudioDriver", f.SDL_GetCurrentAudioDriver, missing);
     Resolve(sdl_, "SDL_RWFromConstMem", f.SDL_RWFromConstMem, missing);
     Resolve(sdl_, "SDL_RWFromFP", f.SDL_RWFromFP, missing);
+    Resolve(sdl_, "SDL_LoadWAV_RW", f.SDL_LoadWAV_RW, missing);
+    Resolve(sdl_, "SDL_FreeWAV", f.SDL_FreeWAV, missing);
     Resolve(mixer_, "Mix_Init", f.Mix_Init, missing);
     Resolve(mixer_, "Mix_Quit", f.Mix_Quit, missing);
     Resolve(mixer_, "Mix_OpenAudioDevice", f.Mix_OpenAudioDevice, missing);
@@ -109,6 +111,7 @@ void SdlLoader::Load() {
     Resolve(mixer_, "Mix_LoadMUSType_RW", f.Mix_LoadMUSType_RW, missing);
     Resolve(mixer_, "Mix_FreeChunk", f.Mix_FreeChunk, missing);
     Resolve(mixer_, "Mix_FreeMusic", f.Mix_FreeMusic, missing);
+    Resolve(mixer_, "Mix_MusicDuration", f.Mix_MusicDuration, missing);
     Resolve(mixer_, "Mix_PlayChannelTimed", f.Mix_PlayChannelTimed, missing);
     Resolve(mixer_, "Mix_PlayMusic", f.Mix_PlayMusic, missing);
     Resolve(mixer_, "Mix_Playing", f.Mix_Playing, missing);

@@ -29,6 +29,8 @@ struct SdlFunctions {
     decltype(&::SDL_GetCurrentAudioDriver) SDL_GetCurrentAudioDriver = nullptr;
     decltype(&::SDL_RWFromConstMem) SDL_RWFromConstMem = nullptr;
     decltype(&::SDL_RWFromFP) SDL_RWFromFP = nullptr;
+    decltype(&::SDL_LoadWAV_RW) SDL_LoadWAV_RW = nullptr;
+    decltype(&::SDL_FreeWAV) SDL_FreeWAV = nullptr;
 
     decltype(&::Mix_Init) Mix_Init = nullptr;
     decltype(&::Mix_Quit) Mix_Quit = nullptr;
@@ -42,6 +44,7 @@ struct SdlFunctions {
     decltype(&::Mix_LoadMUSType_RW) Mix_LoadMUSType_RW = nullptr;
     decltype(&::Mix_FreeChunk) Mix_FreeChunk = nullptr;
     decltype(&::Mix_FreeMusic) Mix_FreeMusic = nullptr;
+    decltype(&::Mix_MusicDuration) Mix_MusicDuration = nullptr;
     decltype(&::Mix_PlayChannelTimed) Mix_PlayChannelTimed = nullptr;
     decltype(&::Mix_PlayMusic) Mix_PlayMusic = nullptr;
     decltype(&::Mix_Playing) Mix_Playing = nullptr;

@@ -83,6 +83,15 @@ std::FILE* OpenSoundFile(const QString& fileName, const QString& cannotOpenText)
     return stream;
 }
 
+void CheckSoundLength(const QString& fileName, double seconds) {
+    if (seconds > kLongestSoundSeconds) {
+        Refuse(QStringLiteral("Couldn't open '%1': longer than %2 minutes")
+                   .arg(fileName)
+                   .arg(kLongestSoundSeconds / 60),
+               fileName, QStringLiteral("plays for longer than the limit for a sound"));
+    }
+}
+
 QByteArray ReadSoundFile(const QString& fileName, const QString& cannotOpenText) {
     off_t size = 0;
     const Descriptor file(OpenChecked(fileName, cannotOpenText, size));

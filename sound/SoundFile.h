@@ -11,6 +11,9 @@ namespace zunpeko {
 
 // Far above any sound the game has; a file larger than this is not one of its sounds.
 inline constexpr qint64 kSoundFileLimit = qint64{64} * 1024 * 1024;
+// The same for how long a sound decoded whole plays: a small file can hold
+// hours of sound at a low rate, which at the mixer's rate take gigabytes.
+inline constexpr double kLongestSoundSeconds = 10 * 60;
 
 // A sound file that cannot be used. Its text is what the player is shown (the
 // media system's own words where it has some); the file name and the reason
@@ -39,5 +42,9 @@ QByteArray ReadSoundFile(const QString& fileName, const QString& cannotOpenText)
 
 // The same checks, then the file left open for the mixer to stream from.
 std::FILE* OpenSoundFile(const QString& fileName, const QString& cannotOpenText);
+
+// Refuses a sound of `seconds` when it is longer than kLongestSoundSeconds.
+// Throws SoundFileError.
+void CheckSoundLength(const QString& fileName, double seconds);
 
 }  // namespace zunpeko

@@ -3,7 +3,9 @@
 
 #include <SDL_mixer.h>
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "AsyncSound.h"
@@ -47,6 +49,26 @@ TEST(AsyncSound, LooksTheNameUpInTheCurrentDirectoryAtEveryCall) {
     ASSERT_TRUE(QDir::setCurrent(withoutSound.path()));
     sound.Play("Smash.wav");
     EXPECT_TRUE(MixerIsSilent()) << "played the sound remembered from another folder";
+}
+
+// A file that does not decode is not read again at every hit while it stays
+// as it was (same size and time): the game would stutter on a large one.
+TEST(AsyncSound, AFileThatDidNotDecodeIsNotReadAgainUntilItChanges) {
+    ScratchFolder folder;
+    AsyncSound sound;
+    const QByteArray tone = ToneWave(2000);
+    const QDateTime stamp = QDateTime::currentDateTime().addSecs(-60);
+    const auto writeStamped = [&stamp](const QByteArray& bytes) {
+        WriteFile("Smash.wav", bytes);
+        QFile file("Smash.wav");
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    };
+    writeStamped(QByteArray(tone.size(), 'x'));
+    sound.Play("Smash.wav");
+    writeStamped(tone);  // the same size and time: taken as the same file
+    sound.Play("Smash.wav");
+    EXPECT_TRUE(MixerIsSilent()) << "read the file again";
 }
 
 TEST(AsyncSound, AFileReplacedOnDiskIsDecodedAfresh) {

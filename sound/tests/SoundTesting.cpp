@@ -16,8 +16,6 @@
 namespace zunpeko::testing_sound {
 namespace {
 
-constexpr int kRate = 22050;
-
 void AppendLittle32(QByteArray& out, quint32 value) {
     char bytes[4];
     qToLittleEndian(value, bytes);
@@ -32,22 +30,22 @@ void AppendLittle16(QByteArray& out, quint16 value) {
 
 }  // namespace
 
-QByteArray ToneWave(int milliseconds) {
-    const int frames = kRate * milliseconds / 1000;
+QByteArray ToneWave(int milliseconds, int rate) {
+    const int frames = static_cast<int>(qint64{rate} * milliseconds / 1000);
     QByteArray wave("RIFF");
     AppendLittle32(wave, static_cast<quint32>(36 + 2 * frames));
     wave.append("WAVEfmt ");
     AppendLittle32(wave, 16);
     AppendLittle16(wave, 1);  // PCM
     AppendLittle16(wave, 1);  // mono
-    AppendLittle32(wave, kRate);
-    AppendLittle32(wave, 2 * kRate);
+    AppendLittle32(wave, static_cast<quint32>(rate));
+    AppendLittle32(wave, static_cast<quint32>(2 * rate));
     AppendLittle16(wave, 2);
     AppendLittle16(wave, 16);
     wave.append("data");
     AppendLittle32(wave, static_cast<quint32>(2 * frames));
     for (int i = 0; i < frames; ++i) {
-        const double value = 8000.0 * std::sin(2.0 * std::numbers::pi * 440.0 * i / kRate);
+        const double value = 8000.0 * std::sin(2.0 * std::numbers::pi * 440.0 * i / rate);
         AppendLittle16(wave, static_cast<quint16>(static_cast<qint16>(value)));
     }
     return wave;

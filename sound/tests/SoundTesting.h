@@ -24,7 +24,7 @@ inline void PrintTo(MediaPlayer::Result result, std::ostream* out) {
 namespace testing_sound {
 
 // A valid mono 16-bit wave file holding a soft tone of the given length.
-QByteArray ToneWave(int milliseconds);
+QByteArray ToneWave(int milliseconds, int rate = 22050);
 // A valid MP3 file of silent frames lasting at least the given length.
 QByteArray SilentMp3(int milliseconds);
 void WriteFile(const QString& path, const QByteArray& bytes);
