@@ -58,7 +58,7 @@ RegDocument::RegDocument(std::string text, const RegUnicode* unicode)
 
 std::optional<RegDocument> RegDocument::Parse(std::string_view text, const RegUnicode* unicode) {
     const std::string_view header = regsyntax::TrimRight(FirstLine(text));
-    if (text.size() > kMaxBytes || (header != kHeader && header != kUnicodeHeader)) {
+    if (text.size() > kMaxTextBytes || (header != kHeader && header != kUnicodeHeader)) {
         return std::nullopt;
     }
     return RegDocument(std::string(text), unicode);

@@ -34,19 +34,22 @@ class RegUnicode {
 // already uses (that of its first line), CRLF in a new file.
 //
 // Every operation is one pass over the text, so the work is bounded by its
-// size, and that is bounded by kMaxBytes.
+// size, and that is bounded by kMaxTextBytes.
 class RegDocument {
   public:
     // A hi-score file is a few hundred bytes; anything this large is not one
     // of ours and is not read at all.
     static constexpr std::size_t kMaxBytes = std::size_t{4} * 1024 * 1024;
+    // The text of a file of kMaxBytes: a Unicode export's UTF-16 takes up to
+    // half as much again as UTF-8.
+    static constexpr std::size_t kMaxTextBytes = kMaxBytes / 2 * 3;
 
     // A new, empty export: the header line and a blank line.
     RegDocument();
 
     // The text as a document, or nothing when it is not an export file (its
     // first line is not "REGEDIT4" or "Windows Registry Editor Version 5.00")
-    // or is larger than kMaxBytes. With `unicode`, the text is UTF-8 and its
+    // or is larger than kMaxTextBytes. With `unicode`, the text is UTF-8 and its
     // strings convert through it; the converter must outlive the document.
     static std::optional<RegDocument> Parse(std::string_view text,
                                             const RegUnicode* unicode = nullptr);

@@ -208,7 +208,7 @@ std::optional<QString> KeepAside(const QString& path) {
 
 bool WriteFile(const QString& path, const RegDocument& document, FileFormat format) {
     const QByteArray bytes = Encode(document.Text(), format);
-    if (document.Text().size() > RegDocument::kMaxBytes || bytes.size() >= ReadLimit()) {
+    if (bytes.size() >= ReadLimit()) {
         return false;  // the next start would not read it back
     }
     const QString target = WriteTarget(path);

@@ -87,7 +87,7 @@ TEST(RegDocument, ReadsOnlyExportFilesOfAModestSize) {
     EXPECT_TRUE(RegDocument::Parse("REGEDIT4 \t"));
     EXPECT_TRUE(RegDocument::Parse("Windows Registry Editor Version 5.00\r\n"));
     std::string huge = "REGEDIT4\r\n";
-    huge.resize(RegDocument::kMaxBytes, '\n');
+    huge.resize(RegDocument::kMaxTextBytes, '\n');
     EXPECT_TRUE(RegDocument::Parse(huge));
     EXPECT_FALSE(RegDocument::Parse(huge + "\n"));
 }

@@ -237,6 +237,26 @@ TEST_F(StoreSafety, ASaveThatWouldGrowTheFilePastWhatIsReadBackIsRefused) {
     EXPECT_FALSE(next.Store().TakeNotice());
 }
 
+// The limit is on the file's bytes: a Unicode export under it is read, though
+// its text takes more as UTF-8 (a long Japanese comment, say).
+TEST_F(StoreSafety, AUnicodeFileUnderTheLimitIsReadWhateverItsTextTakes) {
+    const QString text =
+        QStringLiteral(
+            "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n"
+            "\"HSC1\"=dword:0000012c\r\n\"HSC2\"=dword:000000c8\r\n\"HSC3\"=dword:00000064\r\n"
+            "\"SName1\"=\"a\"\r\n\"SName2\"=\"b\"\r\n\"SName3\"=\"c\"\r\n; ") +
+        QString(1'500'000, QChar(u'\u3042'));
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray bytes = utf16.encode(text);
+    ASSERT_LT(bytes.size(), qsizetype{RegDocument::kMaxBytes});
+    WriteAll(Store(), bytes.toStdString());
+
+    GameOnFile game(Store(), "x");
+    EXPECT_EQ(game.Play(0), "");
+    EXPECT_FALSE(game.Store().TakeNotice());
+    EXPECT_EQ(ReadAll(Store()), bytes.toStdString());
+}
+
 TEST_F(StoreSafety, ValuesTheLoadCouldNotReadAreKeptAsideBeforeTheFirstSave) {
     const std::string text =
         "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"SName1\"=\"mine\"\r\n"
