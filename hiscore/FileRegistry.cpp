@@ -3,7 +3,9 @@
 
 #include "StoreLock.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -23,12 +25,12 @@ std::string FullPath(std::string_view subkey) {
 
 // A home folder worth keeping files in: an absolute path other than the root
 // of the file system (where a service account's "home" often points).
-bool IsUsableHome(const QString& home) {
-    return QDir::isAbsolutePath(home) && QDir::cleanPath(home) != QStringLiteral("/");
+bool IsUsableHome(const QByteArray& home) {
+    return home.startsWith('/') && QDir::cleanPath(QFile::decodeName(home)) != QStringLiteral("/");
 }
 
-QString HomeFolder() {
-    QString fromEnvironment = qEnvironmentVariable("HOME");
+QByteArray HomeFolder() {
+    QByteArray fromEnvironment = qgetenv("HOME");
     if (IsUsableHome(fromEnvironment)) {
         return fromEnvironment;
     }
@@ -38,12 +40,45 @@ QString HomeFolder() {
     passwd* found = nullptr;
     if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
         found != nullptr) {
-        QString fromPasswd = QFile::decodeName(found->pw_dir);
+        QByteArray fromPasswd(found->pw_dir);
         if (IsUsableHome(fromPasswd)) {
             return fromPasswd;
         }
     }
     return {};
+}
+
+// Makes the folder and those above it that are missing, private to the user
+// as the base directory rules ask.
+void MakeFolders(const QByteArray& folder) {
+    for (qsizetype slash = folder.indexOf('/', 1); slash >= 0;
+         slash = folder.indexOf('/', slash + 1)) {
+        ::mkdir(folder.left(slash).constData(), 0700);
+    }
+    ::mkdir(folder.constData(), 0700);
+}
+
+constexpr QLatin1StringView kDescriptorFolders("/proc/self/fd/");
+
+// Qt takes file names for UTF-8, and a name in other bytes (a Latin-1 "é")
+// would become another name, with U+FFFD in it. Such a folder is reached
+// through a descriptor opened by its bytes and kept for the life of the
+// program, the folder made first as the first start would make it. Empty
+// when it cannot be had.
+QString NameQtCanUse(const QByteArray& folder) {
+    QString name = QFile::decodeName(folder);
+    if (QFile::encodeName(name) == folder) {
+        return name;
+    }
+    MakeFolders(folder);
+    const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return fd < 0 ? QString() : kDescriptorFolders + QString::number(fd);
+}
+
+// A path as the player knows it: through its folder's real name, not the
+// descriptor's.
+QString AsShown(const QString& path) {
+    return path.startsWith(kDescriptorFolders) ? QFileInfo(path).canonicalFilePath() : path;
 }
 
 }  // namespace
@@ -56,15 +91,19 @@ FileRegistry::~FileRegistry() = default;
 QString FileRegistry::DefaultFilePath() {
     // Qt takes a relative XDG_DATA_HOME as it stands and makes "/.local/share"
     // of a missing HOME; the base directory rules ask for neither.
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!QDir::isAbsolutePath(data)) {
-        const QString home = HomeFolder();
+    QByteArray data = qgetenv("XDG_DATA_HOME");
+    if (!data.startsWith('/')) {
+        const QByteArray home = HomeFolder();
         if (home.isEmpty()) {
             return {};
         }
-        data = home + QStringLiteral("/.local/share");
+        data = home + "/.local/share";
     }
-    return QDir::cleanPath(data) + QStringLiteral("/zunpeko/user.reg");
+    const QString folder = NameQtCanUse(data);
+    if (folder.isEmpty()) {
+        return {};
+    }
+    return QDir::cleanPath(folder) + QStringLiteral("/zunpeko/user.reg");
 }
 
 std::optional<FileRegistry::Notice> FileRegistry::TakeNotice() {
@@ -179,7 +218,7 @@ bool FileRegistry::KeepCopyAside(RegKey key) {
 bool FileRegistry::KeepAsideNow() {
     const auto copy = regfile::KeepAside(path_);
     if (copy && !copy->isEmpty()) {
-        notice_ = Notice{Notice::Kind::kKeptCopy, *copy};
+        notice_ = Notice{Notice::Kind::kKeptCopy, AsShown(*copy)};
     }
     return copy.has_value();
 }
@@ -230,7 +269,8 @@ std::optional<RegDocument> FileRegistry::ReadyForWriting() {
     }
     if (contents.state == regfile::FileState::kUnparseable && QFileInfo(path_).isSymLink()) {
         if (!std::exchange(linkReported_, true)) {
-            notice_ = Notice{Notice::Kind::kLinkLeftAlone, QFileInfo(path_).symLinkTarget()};
+            notice_ =
+                Notice{Notice::Kind::kLinkLeftAlone, AsShown(QFileInfo(path_).symLinkTarget())};
         }
         return std::nullopt;
     }

@@ -42,7 +42,9 @@ class FileRegistry final : public Registry {
 
     // "<user data folder>/zunpeko/user.reg": $XDG_DATA_HOME when it is an
     // absolute path, else ~/.local/share, with the home folder from $HOME or
-    // else the password database. Empty when there is no home to use.
+    // else the password database. Empty when there is no home to use. A
+    // folder whose name is not UTF-8 is reached by its bytes, through a
+    // descriptor ("/proc/self/fd/<n>/zunpeko/user.reg").
     static QString DefaultFilePath();
 
     const QString& FilePath() const { return path_; }

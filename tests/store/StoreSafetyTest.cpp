@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -434,6 +435,16 @@ TEST(StoreLocation, FollowsTheBaseDirectoryRulesForTheDataFolder) {
     EXPECT_FALSE(fromPasswd.startsWith(QStringLiteral("/.local")));
     qputenv("HOME", "/");
     EXPECT_EQ(FileRegistry::DefaultFilePath(), fromPasswd);
+
+    // A folder named in bytes that are not UTF-8 is the folder used, made if missing.
+    const QTemporaryDir scratch;
+    const QByteArray latin1 = QFile::encodeName(scratch.path()) + "/caf\xe9";
+    qputenv("XDG_DATA_HOME", latin1);
+    EXPECT_EQ(GameOnFile(FileRegistry::DefaultFilePath(), "x").Play(500), "");
+    struct stat status {};
+    EXPECT_EQ(::stat(latin1 + "/zunpeko/user.reg", &status), 0);
+    EXPECT_FALSE(QFileInfo::exists(scratch.path() + QStringLiteral("/caf\uFFFD")));
+    std::filesystem::remove_all(latin1.constData());  // beyond Qt's reach
 }
 
 }  // namespace
