@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -17,6 +16,7 @@
 #include "ChildProcess.h"
 #include "RegDocument.h"
 #include "SaveLoopTables.h"
+#include "TestFiles.h"
 
 namespace zunpeko::crash {
 namespace {
@@ -43,29 +43,19 @@ RegValue ValueIn(const SavedTable& table, std::size_t slot) {
                     : StringValue(table[slot - 3].name);
 }
 
-std::string ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
-
 class StoreCrashSafety : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        QDir().mkpath(folder_.path());
-        QFile seed(path_);
-        ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
-        const std::string text = "REGEDIT4\r\n\r\n" + std::string(kKeptLine) + "\r\n[" +
-                                 std::string(kTableKey) + "]\r\n\"" + std::string(kOtherValue) +
-                                 "\"=\"keep me\"\r\n";
-        seed.write(text.data(), static_cast<qint64>(text.size()));
+        ASSERT_TRUE(testing::WriteBytes(
+            path_, "REGEDIT4\r\n\r\n" + std::string(kKeptLine) + "\r\n[" + std::string(kTableKey) +
+                       "]\r\n\"" + std::string(kOtherValue) + "\"=\"keep me\"\r\n"));
     }
 
     // The six values as the file holds them now; a failure if it does not
     // parse or has lost what it held besides the table.
     Slots ReadSlots() {
         Slots state;
-        const std::string text = ReadFile(path_);
+        const std::string text = testing::ReadBytes(path_);
         const auto document = RegDocument::Parse(text);
         if (!document) {
             ADD_FAILURE() << "the store file does not parse:\n" << text;
@@ -84,7 +74,8 @@ class StoreCrashSafety : public ::testing::Test {
     // lock whose holder died and removes the next time it does, are not ours.
     int StrayFiles() const {
         int strays = 0;
-        for (const QString& name : QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden)) {
+        for (const QString& name :
+             QDir(folder_.StoreFolder()).entryList(QDir::Files | QDir::Hidden)) {
             strays += name == QStringLiteral("user.reg") || name.endsWith(QStringLiteral(".rmlock"))
                           ? 0
                           : 1;
@@ -92,8 +83,8 @@ class StoreCrashSafety : public ::testing::Test {
         return strays;
     }
 
-    QTemporaryDir folder_;
-    QString path_ = folder_.path() + QStringLiteral("/user.reg");
+    testing::ScratchFolder folder_;
+    QString path_ = folder_.Store();
 };
 
 Slots TableSlots(const SavedTable& table) {
@@ -159,7 +150,8 @@ TEST_F(StoreCrashSafety, LeavesTheOldTableOrTheNewAndNothingElseLostAfterEachKil
         changedThisStretch += now != previous ? 1 : 0;
         if (StrayFiles() > mostStrays) {
             mostStrays = StrayFiles();
-            mostStraysSeen = QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden).join(u' ');
+            mostStraysSeen =
+                QDir(folder_.StoreFolder()).entryList(QDir::Files | QDir::Hidden).join(u' ');
         }
         previous = now;
     }

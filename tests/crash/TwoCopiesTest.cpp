@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 
 #include "ChildProcess.h"
 #include "RegDocument.h"
+#include "TestFiles.h"
 
 namespace zunpeko::crash {
 namespace {
@@ -17,10 +17,7 @@ constexpr int kRounds = 10;
 constexpr std::string_view kTableKey = "HKEY_CURRENT_USER\\Zunpeko";
 
 std::vector<std::string> StoredNames(const QString& path) {
-    QFile file(path);
-    const auto document = file.open(QIODevice::ReadOnly)
-                              ? RegDocument::Parse(file.readAll().toStdString())
-                              : std::nullopt;
+    const auto document = RegDocument::Parse(testing::ReadBytes(path));
     std::vector<std::string> names;
     for (const char* value : {"SName1", "SName2", "SName3"}) {
         const auto name = document ? document->FindValue(kTableKey, value) : std::nullopt;
@@ -32,9 +29,9 @@ std::vector<std::string> StoredNames(const QString& path) {
 TEST(TwoCopies, SavingAtTheSameMomentKeepsBothNewEntries) {
     for (int round = 0; round < kRounds; ++round) {
         SCOPED_TRACE(round);
-        const QTemporaryDir folder;
-        const std::string store = folder.filePath(QStringLiteral("zunpeko/user.reg")).toStdString();
-        const std::string go = folder.filePath(QStringLiteral("go")).toStdString();
+        const testing::ScratchFolder folder;
+        const std::string store = folder.Store().toStdString();
+        const std::string go = folder.Path(QStringLiteral("go")).toStdString();
         // Both beat the defaults (300/200/100) and fit in the table together.
         ChildProcess first(ZUNPEKO_STORE_PLAYER, {store, "500", "first", go});
         ASSERT_TRUE(first.WaitForLine("loaded"));

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFile>
 #include <QString>
 #include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <utility>
 
 #include "FileRegistry.h"
@@ -70,22 +68,5 @@ class GameOnFile final {
     FileRegistry registry_;
     HiScoreTable table_;
 };
-
-// A file's bytes, or nothing when it cannot be read.
-inline std::optional<std::string> ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return file.readAll().toStdString();
-}
-
-// Makes the file hold exactly bytes.
-inline bool WriteBytes(const QString& path, std::string_view bytes) {
-    QFile file(path);
-    const auto size = static_cast<qint64>(bytes.size());
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes.data(), size) == size;
-}
 
 }  // namespace zunpeko::store_testing

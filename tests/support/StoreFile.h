@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QString>
+#include <string>
+
+#include "TestFiles.h"
 
 namespace zunpeko::testing {
 
@@ -17,18 +19,15 @@ inline QString StorePath() {
 // A stored table of three scores of -1 named old1 to old3: the stop of any
 // game, even one of 0 points, then asks for a name.
 inline void StoreTableEveryGameBeats() {
-    QDir().mkpath(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/zunpeko"));
-    QByteArray text = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n";
+    std::string text = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n";
     for (const char rank : {'1', '2', '3'}) {
-        text += QByteArray("\"HSC") + rank + "\"=dword:ffffffff\r\n";
-        text += QByteArray("\"SName") + rank + "\"=\"old" + rank + "\"\r\n";
+        text += std::string("\"HSC") + rank + "\"=dword:ffffffff\r\n";
+        text += std::string("\"SName") + rank + "\"=\"old" + rank + "\"\r\n";
     }
-    QFile file(StorePath());
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(text);
-    }
+    WriteBytes(StorePath(), text);
 }
 
+// Empty when there is no store.
 inline QByteArray StoredText() {
     QFile file(StorePath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a save may never cost the player: the file on a full disk, files of
-// theirs beside it, the file a link names, a file too large to read back,
-// values the load could not read, and the table another copy of the game saved.
+// The hi-score store on disk, under the table, and what a save may never cost
+// the player: the first run, files that cannot be read or written, the file on
+// a full disk, files of theirs beside it, the file a link names, a file too
+// large to read back, values the load could not read, the store's lock, and
+// the table another copy of the game saved.
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -14,6 +17,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -24,31 +28,28 @@
 #include "FileRegistry.h"
 #include "GameOnFile.h"
 #include "RegDocument.h"
+#include "TestFiles.h"
 
 namespace zunpeko {
 namespace {
 
 using store_testing::GameOnFile;
-using store_testing::WriteBytes;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
 
 constexpr std::string_view kTableKey = "HKEY_CURRENT_USER\\Zunpeko";
+constexpr std::string_view kFirstRunFile =
+    "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"HSC1\"=dword:0000012c\r\n"
+    "\"HSC2\"=dword:000000c8\r\n\"HSC3\"=dword:00000064\r\n\"SName1\"=\"pikuro\"\r\n"
+    "\"SName2\"=\"vedizud\"\r\n\"SName3\"=\"zurizu\"\r\n";
 
+// A message as a run on the file reports it, on a line of its own.
 std::string Message(std::string_view utf8) {
     return SjisFromUtf8(utf8) + "\n";
 }
-
-std::string ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing)";
-}
-
-void WriteAll(const QString& path, std::string_view bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
-              static_cast<qint64>(bytes.size()));
-}
+const std::string kCreateFailed = Message("ｷｰ Zunpeko の作成に失敗しました");
+const std::string kSetFailed = Message("'HSC1' の設定に失敗しました");
 
 QStringList FilesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
@@ -61,18 +62,120 @@ QString KeptCopy(FileRegistry& store) {
                                                                            : QString();
 }
 
+// Runs body(scratch) where file permissions bind. Root may write anything, so
+// under root it runs in a child process that has become "nobody" and reports
+// its failed checks on its way out.
+template <typename Body>
+void WherePermissionsBind(Body body) {
+    if (geteuid() != 0) {
+        const ScratchFolder scratch;
+        body(scratch);
+        return;
+    }
+    EXPECT_EXIT(
+        {
+            constexpr uid_t kNobody = 65534;
+            if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+                std::_Exit(2);
+            }
+            {
+                const ScratchFolder scratch;
+                body(scratch);
+            }
+            const auto* result = ::testing::UnitTest::GetInstance()->current_test_info()->result();
+            for (int i = 0; i < result->total_part_count(); ++i) {
+                std::fprintf(stderr, "%s\n", result->GetTestPartResult(i).message());
+            }
+            std::_Exit(result->Failed() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 class StoreSafety : public ::testing::Test {
   protected:
-    QString Folder() const { return scratch_.path() + QStringLiteral("/zunpeko"); }
-    QString Store() const { return Folder() + QStringLiteral("/user.reg"); }
+    QString Folder() const { return scratch_.StoreFolder(); }
+    QString Store(const QString& suffix = {}) const { return scratch_.Store(suffix); }
     HiScoreEntry StoredFirst() const {
         GameOnFile reader(Store());
         reader.Play(std::nullopt);
         return reader.Table().Entries()[0];
     }
 
-    QTemporaryDir scratch_;
+    ScratchFolder scratch_;
 };
+
+TEST_F(StoreSafety, TheFirstRunMakesTheFolderAndWritesTheDefaultsInOrder) {
+    GameOnFile first(Store());
+    EXPECT_EQ(first.Play(std::nullopt), "");
+    EXPECT_EQ(ReadBytes(Store()), kFirstRunFile);
+    GameOnFile second(Store());
+    EXPECT_EQ(second.Play(std::nullopt), "");
+    EXPECT_EQ(second.Table().Entries(), first.Table().Entries());
+}
+
+TEST_F(StoreSafety, WritesKeepChangesMadeMeanwhileAndOnlyWithFullAccess) {
+    const std::string file = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Zunpeko]\n\"Keep\"=\"me\"\n";
+    ASSERT_TRUE(WriteBytes(Store(), file));
+    FileRegistry registry(Store());
+    const auto read = registry.OpenKey("Zunpeko", RegAccess::kRead);
+    const auto full = registry.OpenKey("Zunpeko", RegAccess::kFull);
+    ASSERT_TRUE(read && full);
+    EXPECT_FALSE(registry.SetValue(*read, "HSC1", DwordValue(1)));
+
+    ASSERT_TRUE(WriteBytes(Store(), file + "\"Other\"=\"app\"\n"));
+    ASSERT_TRUE(registry.SetValue(*full, "HSC1", DwordValue(1)));
+    EXPECT_EQ(ReadBytes(Store()), file + "\"Other\"=\"app\"\n\"HSC1\"=dword:00000001\n");
+}
+
+TEST_F(StoreSafety, AFolderInPlaceOfTheFileGivesBothMessagesAndLosesNothing) {
+    ASSERT_TRUE(WriteBytes(Store("/inside"), "kept"));
+    GameOnFile run(Store());
+    EXPECT_EQ(run.Play(std::nullopt), kCreateFailed);
+    EXPECT_EQ(run.Record(10), kSetFailed);
+    EXPECT_EQ(ReadBytes(Store("/inside")), "kept");
+}
+
+TEST(StorePermissions, AReadOnlyFileLoadsButEverySaveFailsAndLeavesItAsItWas) {
+    WherePermissionsBind([](const ScratchFolder& scratch) {
+        WriteBytes(scratch.Store(), kFirstRunFile);
+        QFile::setPermissions(scratch.Store(), QFile::ReadOwner);
+        GameOnFile run(scratch.Store());
+        EXPECT_EQ(run.Play(std::nullopt), "");
+        EXPECT_EQ(run.Table().Entries()[0].name, "pikuro");
+        EXPECT_EQ(run.Record(1000), kSetFailed);
+        EXPECT_EQ(ReadBytes(scratch.Store()), kFirstRunFile);
+    });
+}
+
+TEST(StorePermissions, AReadOnlyFolderRefusesTheFirstRunAndWritesToAFileInIt) {
+    WherePermissionsBind([](const ScratchFolder& scratch) {
+        const QString folder = scratch.StoreFolder();
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        GameOnFile run(scratch.Store());
+        EXPECT_EQ(run.Play(std::nullopt), kCreateFailed);
+        EXPECT_EQ(run.Record(10), kSetFailed);
+        EXPECT_FALSE(QFileInfo::exists(scratch.Store()));
+
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        WriteBytes(scratch.Store(), kFirstRunFile);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        FileRegistry registry(scratch.Store());
+        EXPECT_FALSE(registry.OpenKey("Zunpeko", RegAccess::kFull));  // it could not be replaced
+        EXPECT_TRUE(registry.OpenKey("Zunpeko", RegAccess::kRead));
+    });
+}
+
+TEST(StorePermissions, AnUnreadableFileIsNeitherReadNorReplaced) {
+    WherePermissionsBind([](const ScratchFolder& scratch) {
+        WriteBytes(scratch.Store(), kFirstRunFile);
+        QFile::setPermissions(scratch.Store(), QFile::WriteOwner);
+        EXPECT_EQ(GameOnFile(scratch.Store()).Play(std::nullopt), kCreateFailed);
+        QFile::setPermissions(scratch.Store(), QFile::ReadOwner);
+        EXPECT_EQ(ReadBytes(scratch.Store()), kFirstRunFile);
+        EXPECT_FALSE(QFileInfo::exists(scratch.Store(".bak")));
+    });
+}
 
 // A data folder on a file system of 16 KiB in a mount namespace of the test's
 // own, so the mount goes with the process whatever happens.
@@ -86,7 +189,7 @@ class FullDisk : public StoreSafety {
             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
             GTEST_SKIP() << "no mount namespace here: " << std::strerror(errno);
         }
-        const QByteArray target = QFile::encodeName(scratch_.path());
+        const QByteArray target = QFile::encodeName(scratch_.Path());
         ASSERT_EQ(::mount("tmpfs", target.constData(), "tmpfs", 0, "size=16k"), 0)
             << std::strerror(errno);
         mounted_ = target;
@@ -100,16 +203,16 @@ class FullDisk : public StoreSafety {
     // Takes every free page but `spare` bytes' worth (room for the lock file,
     // say, but not for the new table), and gives them back when asked.
     void Fill(qint64 spare) {
-        const QString spareFile = scratch_.path() + QStringLiteral("/spare");
-        WriteAll(spareFile, std::string(static_cast<std::size_t>(spare), 's'));
-        QFile filler(scratch_.path() + QStringLiteral("/filler"));
+        const QString spareFile = scratch_.Path() + QStringLiteral("/spare");
+        ASSERT_TRUE(WriteBytes(spareFile, std::string(static_cast<std::size_t>(spare), 's')));
+        QFile filler(scratch_.Path() + QStringLiteral("/filler"));
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         const QByteArray block(512, 'x');
         while (filler.write(block) == block.size()) {
         }
         QFile::remove(spareFile);
     }
-    void Free() { QFile::remove(scratch_.path() + QStringLiteral("/filler")); }
+    void Free() { QFile::remove(scratch_.Path() + QStringLiteral("/filler")); }
 
     QByteArray mounted_;
 };
@@ -118,17 +221,17 @@ constexpr qint64 kPage = 4096;
 
 TEST_F(FullDisk, AFailedSaveIsReportedAndLeavesTheFileAsItWas) {
     ASSERT_EQ(GameOnFile(Store(), "first").Play(500), "");
-    const std::string before = ReadAll(Store());
+    const std::string before = ReadBytes(Store());
     for (const qint64 spare : {qint64{0}, kPage}) {
         SCOPED_TRACE(spare);
         Fill(spare);
-        EXPECT_EQ(GameOnFile(Store(), "second").Play(600), Message("'HSC1' の設定に失敗しました"));
-        EXPECT_EQ(ReadAll(Store()), before);
+        EXPECT_EQ(GameOnFile(Store(), "second").Play(600), kSetFailed);
+        EXPECT_EQ(ReadBytes(Store()), before);
         EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});  // no temporary
         Free();
     }
     EXPECT_EQ(GameOnFile(Store(), "third").Play(700), "");
-    const auto document = RegDocument::Parse(ReadAll(Store()));
+    const auto document = RegDocument::Parse(ReadBytes(Store()));
     ASSERT_TRUE(document);
     EXPECT_EQ(document->FindValue(kTableKey, "SName1"), StringValue("third"));
 }
@@ -137,7 +240,7 @@ TEST_F(FullDisk, AFailedSaveIsReportedAndLeavesTheFileAsItWas) {
 // buffered bytes fail only when they go out, and the file must survive that.
 TEST_F(FullDisk, AWriteThatRunsOutOfRoomNeverReplacesTheFile) {
     ASSERT_EQ(GameOnFile(Store(), "first").Play(500), "");
-    const std::string before = ReadAll(Store());
+    const std::string before = ReadBytes(Store());
     FileRegistry store(Store());
     const auto key = store.OpenKey("Zunpeko", RegAccess::kFull);
     ASSERT_TRUE(key);
@@ -145,7 +248,7 @@ TEST_F(FullDisk, AWriteThatRunsOutOfRoomNeverReplacesTheFile) {
     Fill(0);
     EXPECT_EQ(store.SetValues(*key, {{"SName1", StringValue(std::string(3000, 'n'))}}), 0U);
     store.EndUpdate(*key);
-    EXPECT_EQ(ReadAll(Store()), before);
+    EXPECT_EQ(ReadBytes(Store()), before);
     EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});
 }
 
@@ -154,7 +257,7 @@ TEST_F(FullDisk, StartsOnAFileThatCannotBeReadNeverPileUpCopies) {
         for (const qint64 spare : {qint64{0}, kPage, 2 * kPage}) {
             SCOPED_TRACE(std::to_string(spare) + " bytes spare, file \"" + bytes + "\"");
             QDir(Folder()).removeRecursively();
-            WriteAll(Store(), bytes);
+            ASSERT_TRUE(WriteBytes(Store(), bytes));
             Fill(spare);
             for (int start = 0; start < 3; ++start) {
                 GameOnFile(Store(), "x").Play(std::nullopt);
@@ -166,14 +269,14 @@ TEST_F(FullDisk, StartsOnAFileThatCannotBeReadNeverPileUpCopies) {
             EXPECT_LE(files.size(), std::string_view(bytes).empty() ? 0 : 1)
                 << files.join(u' ').toStdString();
             for (const QString& name : files) {
-                EXPECT_EQ(ReadAll(Folder() + u'/' + name), bytes) << name.toStdString();
+                EXPECT_EQ(ReadBytes(Folder() + u'/' + name), bytes) << name.toStdString();
             }
         }
     }
 }
 
 TEST_F(StoreSafety, AFileKeptAsideIsCopiedOnceForTheSameBytesAndNeverWhenEmpty) {
-    WriteAll(Store(), "");
+    ASSERT_TRUE(WriteBytes(Store(), ""));
     GameOnFile(Store(), "x").Play(std::nullopt);
     EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});
 
@@ -184,46 +287,54 @@ TEST_F(StoreSafety, AFileKeptAsideIsCopiedOnceForTheSameBytesAndNeverWhenEmpty) 
     for (const auto& [garbage, told] :
          {std::pair{"garbage one", bak}, std::pair{"garbage one", bak},
           std::pair{"garbage two", bak1}}) {
-        WriteAll(Store(), garbage);
+        ASSERT_TRUE(WriteBytes(Store(), garbage));
         GameOnFile game(Store(), "x");
         EXPECT_EQ(game.Play(std::nullopt), "");
         EXPECT_EQ(KeptCopy(game.Store()), told) << garbage;
         EXPECT_FALSE(game.Store().TakeNotice()) << "told only once";
     }
-    EXPECT_EQ(ReadAll(bak), "garbage one");
-    EXPECT_EQ(ReadAll(bak1), "garbage two");
-    EXPECT_FALSE(QFile::exists(Store() + QStringLiteral(".bak2")));
+    EXPECT_EQ(ReadBytes(bak), "garbage one");
+    EXPECT_EQ(ReadBytes(bak1), "garbage two");
+    EXPECT_FALSE(QFile::exists(Store(".bak2")));
+
+    // Ours in form, but too large to be ours: kept aside too, and the
+    // defaults written in its place.
+    std::string huge(kFirstRunFile);
+    huge.resize(RegDocument::kMaxBytes + 1, ';');
+    ASSERT_TRUE(WriteBytes(Store(), huge));
+    EXPECT_EQ(GameOnFile(Store()).Play(std::nullopt), "");
+    EXPECT_EQ(ReadBytes(Store(".bak2")), huge);
+    EXPECT_EQ(ReadBytes(Store()), kFirstRunFile);
 }
 
 TEST_F(StoreSafety, ALinkToAFileThatIsNotAStoreLeavesThatFileAlone) {
-    const QString notes = scratch_.path() + QStringLiteral("/elsewhere/notes.txt");
-    WriteAll(notes, "my notes, not a registry file");
+    const QString notes = scratch_.Path() + QStringLiteral("/elsewhere/notes.txt");
+    ASSERT_TRUE(WriteBytes(notes, "my notes, not a registry file"));
     QDir().mkpath(Folder());
     ASSERT_TRUE(QFile::link(notes, Store()));
 
     GameOnFile game(Store(), "x");
-    EXPECT_EQ(game.Play(500),
-              Message("ｷｰ Zunpeko の作成に失敗しました") + Message("'HSC1' の設定に失敗しました"));
+    EXPECT_EQ(game.Play(500), kCreateFailed + kSetFailed);
     const auto notice = game.Store().TakeNotice();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->kind, FileRegistry::Notice::Kind::kLinkLeftAlone);
     EXPECT_EQ(notice->path, notes);
-    EXPECT_EQ(game.Record(600), Message("'HSC1' の設定に失敗しました"));
+    EXPECT_EQ(game.Record(600), kSetFailed);
     EXPECT_FALSE(game.Store().TakeNotice()) << "said once";
-    EXPECT_EQ(ReadAll(notes), "my notes, not a registry file");
+    EXPECT_EQ(ReadBytes(notes), "my notes, not a registry file");
     EXPECT_TRUE(QFileInfo(Store()).isSymLink());
     EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});
 }
 
 TEST_F(StoreSafety, ALinkToAStoreIsSavedThroughAndStaysALink) {
-    const QString synced = scratch_.path() + QStringLiteral("/synced/user.reg");
+    const QString synced = scratch_.Path() + QStringLiteral("/synced/user.reg");
     ASSERT_EQ(GameOnFile(synced, "first").Play(500), "");
     QDir().mkpath(Folder());
     ASSERT_TRUE(QFile::link(synced, Store()));
 
     EXPECT_EQ(GameOnFile(Store(), "second").Play(600), "");
     EXPECT_TRUE(QFileInfo(Store()).isSymLink());
-    const auto document = RegDocument::Parse(ReadAll(synced));
+    const auto document = RegDocument::Parse(ReadBytes(synced));
     ASSERT_TRUE(document);
     EXPECT_EQ(document->FindValue(kTableKey, "SName1"), StringValue("second"));
     EXPECT_EQ(document->FindValue(kTableKey, "SName2"), StringValue("first"));
@@ -234,10 +345,10 @@ TEST_F(StoreSafety, ASaveThatWouldGrowTheFilePastWhatIsReadBackIsRefused) {
     // values: the save would add them.
     std::string text = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n; ";
     text.resize(RegDocument::kMaxBytes - 5, 'x');
-    WriteAll(Store(), text);
+    ASSERT_TRUE(WriteBytes(Store(), text));
 
-    EXPECT_EQ(GameOnFile(Store(), "x").Play(500), Message("'HSC1' の設定に失敗しました"));
-    EXPECT_EQ(ReadAll(Store()), text);
+    EXPECT_EQ(GameOnFile(Store(), "x").Play(500), kSetFailed);
+    EXPECT_EQ(ReadBytes(Store()), text);
     GameOnFile next(Store(), "x");
     EXPECT_EQ(next.Play(std::nullopt), "");  // still read, not kept aside
     EXPECT_FALSE(next.Store().TakeNotice());
@@ -247,31 +358,44 @@ TEST_F(StoreSafety, ValuesTheLoadCouldNotReadAreKeptAsideBeforeTheFirstSave) {
     const std::string text =
         "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n\"SName1\"=\"mine\"\r\n"
         "\"HSC1\"=hex(4):2c,01,00,00,00\r\n\"HSC2\"=dword:000000c8\r\n";
-    WriteAll(Store(), text);
+    ASSERT_TRUE(WriteBytes(Store(), text));
     GameOnFile game(Store(), "x");
     EXPECT_EQ(game.Play(0), Message("'HSC1' の取得に失敗しました"));
     EXPECT_EQ(KeptCopy(game.Store()), Store() + QStringLiteral(".bak"));
-    EXPECT_EQ(ReadAll(Store() + QStringLiteral(".bak")), text);
+    EXPECT_EQ(ReadBytes(Store() + QStringLiteral(".bak")), text);
     EXPECT_EQ(game.Record(0), "");  // the copy is made once
     EXPECT_FALSE(QFile::exists(Store() + QStringLiteral(".bak1")));
 }
 
 TEST_F(StoreSafety, ASaveSweepsOnlyTheTemporariesThisProgramLeft) {
     ASSERT_EQ(GameOnFile(Store(), "x").Play(0), "");
+    // The player's own files, another program's temporary, look-alikes of
+    // ours and copies kept aside earlier.
     const QStringList theirs = {QStringLiteral("user.reg.abc123"),
                                 QStringLiteral("user.reg.backup"),
+                                QStringLiteral("user.reg.Backup"),
+                                QStringLiteral("user.reg.before"),
+                                QStringLiteral("user.reg.orig01"),
+                                QStringLiteral("notes.txt"),
+                                QStringLiteral("user.reg.bak"),
+                                QStringLiteral("user.reg.bak123"),
                                 QStringLiteral("user.reg.zunpeko-save-ABCDEF"),
                                 QStringLiteral("user.reg.zunpeko-save-abc1234")};
     for (const QString& name : theirs) {
-        WriteAll(Folder() + u'/' + name, "theirs");
+        ASSERT_TRUE(WriteBytes(Folder() + u'/' + name, "theirs"));
     }
-    WriteAll(Store() + QStringLiteral(".zunpeko-save-k1ll3d"), "left by a killed save");
+    ASSERT_TRUE(
+        WriteBytes(Store() + QStringLiteral(".zunpeko-save-k1ll3d"), "left by a killed save"));
 
-    EXPECT_EQ(GameOnFile(Store(), "x").Play(0), "");
+    EXPECT_EQ(GameOnFile(Store(), "x").Play(1000), "");
+    EXPECT_EQ(StoredFirst(), (HiScoreEntry{"x", 1000}));
     QStringList expected = theirs;
     expected << QStringLiteral("user.reg");
     expected.sort();
     EXPECT_EQ(FilesIn(Folder()), expected);
+    for (const QString& name : theirs) {
+        EXPECT_EQ(ReadBytes(Folder() + u'/' + name), "theirs") << name.toStdString();
+    }
 }
 
 // Two copies of the game on one store: each saves after the other loaded.
@@ -330,8 +454,7 @@ TEST_F(StoreSafety, AnythingButALockFileAtTheLocksNameFailsTheSaveAtOnce) {
         int waits = 0;
         game.Store().SetLockWait([&waits](int /*ms*/) { ++waits; });
         if (make()) {
-            EXPECT_EQ(game.Record(500) + std::to_string(waits),
-                      Message("'HSC1' の設定に失敗しました") + "0");
+            EXPECT_EQ(game.Record(500) + std::to_string(waits), kSetFailed + "0");
             std::filesystem::remove(name.constData());
             EXPECT_EQ(game.Record(0), "");
             EXPECT_EQ(StoredFirst(), (HiScoreEntry{"mine", 500}));
@@ -349,7 +472,7 @@ TEST_F(StoreSafety, ALockHeldByAnotherCopyIsWaitedForThroughTheGivenWaits) {
     ASSERT_TRUE(otherCopy.tryLock(0));
     int waited = 0;
     game.Store().SetLockWait([&](int ms) { waited += ms; });
-    EXPECT_EQ(game.Record(500), Message("'HSC1' の設定に失敗しました"));
+    EXPECT_EQ(game.Record(500), kSetFailed);
     EXPECT_TRUE(waited >= 2000 && waited <= 10000) << waited;
     game.Store().SetLockWait([&](int /*ms*/) { otherCopy.unlock(); });
     EXPECT_EQ(game.Record(0), "");
@@ -377,10 +500,10 @@ TEST_F(StoreSafety, AGameThatChangesNothingKeepsNamesCodePage932CannotHold) {
         QString(1'500'000, QChar(u'\u3042'));
     QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     const QByteArray bytes = utf16.encode(text);
-    WriteAll(Store(), bytes.toStdString());
+    ASSERT_TRUE(WriteBytes(Store(), bytes.toStdString()));
 
     EXPECT_EQ(GameOnFile(Store(), "x").Play(0), "");
-    EXPECT_EQ(ReadAll(Store()), bytes.toStdString());
+    EXPECT_EQ(ReadBytes(Store()), bytes.toStdString());
 }
 
 TEST(StoreLocation, FollowsTheBaseDirectoryRulesForTheDataFolder) {

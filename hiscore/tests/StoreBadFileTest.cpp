@@ -4,19 +4,20 @@
 // table, and loses nothing the file held.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <random>
 #include <string>
 
 #include "GameOnFile.h"
 #include "RegDocument.h"
+#include "TestFiles.h"
 
 namespace zunpeko {
 namespace {
 
 using store_testing::GameOnFile;
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 constexpr std::string_view kTableKey = "HKEY_CURRENT_USER\\Zunpeko";
 // Lines the store does not use; wherever a cut keeps one whole, the file must
@@ -37,32 +38,24 @@ std::string SampleFile() {
            "\"SName2\"=\"vedizud\"\r\n\"SName3\"=\"zurizu\"\r\n";
 }
 
-std::string ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
-
 // Plays a game on a file holding bytes and checks the outcome.
 void PlayOn(const std::string& bytes, const std::string& context) {
     SCOPED_TRACE(context);
-    QTemporaryDir folder;
-    const QString path = folder.path() + QStringLiteral("/user.reg");
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
+    const testing::ScratchFolder folder;
+    const QString path = folder.Store();
+    ASSERT_TRUE(WriteBytes(path, bytes));
     EXPECT_EQ(GameOnFile(path, SjisText(kNewName)).Play(kNewScore), "");  // nothing failed
 
-    const std::string after = ReadAll(path);
+    const std::string after = ReadBytes(path);
     const auto document = RegDocument::Parse(after);
     ASSERT_TRUE(document) << after;
     EXPECT_EQ(document->FindValue(kTableKey, "HSC1"), DwordValue(kNewScore));
     EXPECT_EQ(document->FindValue(kTableKey, "SName1"), StringValue(kNewName));
 
     if (!RegDocument::Parse(bytes)) {
-        // Not an export file: kept aside whole before the defaults replaced it.
-        EXPECT_EQ(ReadAll(path + QStringLiteral(".bak")), bytes);
+        // Not an export file: kept aside whole before the defaults replaced
+        // it, unless it held nothing to keep.
+        EXPECT_EQ(ReadBytes(path + QStringLiteral(".bak")), bytes.empty() ? "(missing)" : bytes);
         return;
     }
     EXPECT_FALSE(QFile::exists(path + QStringLiteral(".bak")));

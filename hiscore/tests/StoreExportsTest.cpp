@@ -15,13 +15,14 @@
 #include <string>
 
 #include "GameOnFile.h"
+#include "TestFiles.h"
 
 namespace zunpeko {
 namespace {
 
 using store_testing::GameOnFile;
-using store_testing::ReadBytes;
-using store_testing::WriteBytes;
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 using Table = std::array<HiScoreEntry, HiScoreTable::kRanks>;
 
@@ -59,7 +60,7 @@ SjisText FromHex(const std::string& hex) {
 
 // Rows of "<score> <name in hex>", rank 1 first.
 std::vector<HiScoreEntry> ReadRows(const QString& path) {
-    std::istringstream rows(ReadBytes(path).value_or(""));
+    std::istringstream rows(ReadBytes(path));
     std::vector<HiScoreEntry> entries;
     std::int32_t score = 0;
     std::string hex;
@@ -103,7 +104,7 @@ class StoreExports : public ::testing::TestWithParam<Export> {
 
     void SetUp() override {
         ASSERT_TRUE(made_->Made()) << "make_exports.py failed: " << made_->Error();
-        exported_ = ReadBytes(Made(".reg")).value_or("");
+        exported_ = ReadBytes(Made(".reg"));
         ASSERT_FALSE(exported_.empty());
         ASSERT_TRUE(WriteBytes(path_, exported_));
         const std::vector<HiScoreEntry> rows = ReadRows(Made(".reg.table"));
@@ -124,7 +125,7 @@ class StoreExports : public ::testing::TestWithParam<Export> {
         return run.Table().Entries();
     }
 
-    std::string Stored() const { return ReadBytes(path_).value_or("(unreadable)"); }
+    std::string Stored() const { return ReadBytes(path_); }
 
     static std::unique_ptr<MadeExports> made_;
     QTemporaryDir folder_;
@@ -155,7 +156,7 @@ TEST_P(StoreExports, ANewFirstPlaceRewritesOnlyTheTableInTheFilesOwnForm) {
     // Header, encoding, byte-order mark, line breaks, comments, other keys and
     // values as they were; the six values where they were, written as the
     // registry editor writes them.
-    EXPECT_TRUE(SameBytes(Stored(), ReadBytes(Made(".reg.after")).value_or("")));
+    EXPECT_TRUE(SameBytes(Stored(), ReadBytes(Made(".reg.after"))));
     EXPECT_FALSE(QFile::exists(path_ + QStringLiteral(".bak"))) << "kept aside as unreadable";
     EXPECT_EQ(Loaded(), (Table{newcomer, table_[0], table_[1]}));
 }

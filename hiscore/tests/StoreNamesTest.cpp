@@ -3,10 +3,10 @@
 // of the game and read back at the start of the next.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <string>
 
 #include "GameOnFile.h"
+#include "TestFiles.h"
 
 namespace zunpeko {
 namespace {
@@ -23,8 +23,8 @@ class StoreNames : public ::testing::Test {
         return next.Table().Entries()[0].name;
     }
 
-    QTemporaryDir folder_;
-    QString path_ = folder_.path() + QStringLiteral("/user.reg");
+    testing::ScratchFolder folder_;
+    QString path_ = folder_.Store();
     std::int32_t nextScore_ = 1000;  // above every earlier entry
 };
 
