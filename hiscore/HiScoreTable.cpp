@@ -107,7 +107,7 @@ std::optional<SjisText> HiScoreTable::ReadName(std::size_t rank) const {
     return NameFromData(value->data);
 }
 
-std::optional<std::int32_t> HiScoreTable::ReadScore(std::size_t rank) const {
+std::optional<std::int32_t> HiScoreTable::ReadScore(std::size_t rank) {
     const auto value = registry_.QueryValue(*key_, kScoreValues[rank]);
     if (!value || value->type != kRegDword) {
         return std::nullopt;
@@ -153,9 +153,8 @@ void HiScoreTable::InsertAt(std::size_t rank, std::int32_t score) {
         entries_[below] = entries_[below - 1];  // the old last entry drops out
     }
     entries_[rank].score = score;
-    const SjisText answer =
-        prompt_.Ask(SjisText(hiscore_texts::kPromptTitle), SjisText(hiscore_texts::kPromptLine),
-                    SjisText(hiscore_texts::kAnonymous));
+    const SjisText answer = prompt_.Ask(hiscore_texts::PromptTitle(), hiscore_texts::PromptLine(),
+                                        hiscore_texts::Anonymous());
     entries_[rank].name = CutName(answer);
 }
 

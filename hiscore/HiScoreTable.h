@@ -64,7 +64,8 @@ class HiScoreTable {
     void LoadFromOpenKey();
     void LoadOnFirstRun();
     std::optional<SjisText> ReadName(std::size_t rank) const;
-    std::optional<std::int32_t> ReadScore(std::size_t rank) const;
+    // Notes a stored score too long to read before it raises the error.
+    std::optional<std::int32_t> ReadScore(std::size_t rank);
     void WriteName(std::size_t rank) const;
     void WriteScore(std::size_t rank) const;
     void InsertAt(std::size_t rank, std::int32_t score);
@@ -87,7 +88,7 @@ class HiScoreTable {
     Ranking tableAtSync_{};
     // Loading stopped at a value it could not read, so the first save would
     // write over values the player never saw: the store keeps a copy first.
-    mutable bool unreadValuesStored_ = false;
+    bool unreadValuesStored_ = false;
 };
 
 }  // namespace zunpeko

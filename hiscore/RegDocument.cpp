@@ -5,6 +5,7 @@
 
 #include "RegScanner.h"
 #include "RegSyntax.h"
+#include "RegUnicodeText.h"
 
 namespace zunpeko {
 namespace {
@@ -50,13 +51,13 @@ bool EndsWithBlankLine(std::string_view text) {
 RegDocument::RegDocument()
     : text_(std::string(kHeader) + std::string(kCrLf) + std::string(kCrLf)), lineBreak_(kCrLf) {}
 
-RegDocument::RegDocument(std::string text, const RegUnicode* unicode)
+RegDocument::RegDocument(std::string text, bool unicode)
     : text_(std::move(text)),
       lineBreak_(LineBreakOf(text_)),
       unicode_(unicode),
       unicodeRegistry_(regsyntax::TrimRight(FirstLine(text_)) == kUnicodeHeader) {}
 
-std::optional<RegDocument> RegDocument::Parse(std::string_view text, const RegUnicode* unicode) {
+std::optional<RegDocument> RegDocument::Parse(std::string_view text, bool unicode) {
     const std::string_view header = regsyntax::TrimRight(FirstLine(text));
     if (text.size() > kMaxTextBytes || (header != kHeader && header != kUnicodeHeader)) {
         return std::nullopt;
@@ -65,22 +66,22 @@ std::optional<RegDocument> RegDocument::Parse(std::string_view text, const RegUn
 }
 
 regsyntax::StringBytes RegDocument::StringEncoding() const {
-    return unicode_ != nullptr ? regsyntax::StringBytes::kUtf8 : regsyntax::StringBytes::kCp932;
+    return unicode_ ? regsyntax::StringBytes::kUtf8 : regsyntax::StringBytes::kCp932;
 }
 
 // A string value as the file spells it, in code page 932: quoted strings are
 // in the file's own encoding, hex strings in the registry's (UTF-16 in a
 // version 5.00 file, code page 932 in a REGEDIT4 one).
 RegValue RegDocument::ToCp932(RegValue value, bool quoted) const {
-    if (value.type != kRegSz || unicode_ == nullptr) {
+    if (value.type != kRegSz || !unicode_) {
         return value;
     }
     if (quoted) {
         const std::string_view text(value.data.data(), value.data.size() - 1);
-        return StringValue(unicode_->Cp932FromUtf8(text));
+        return StringValue(Cp932FromUtf8(text));
     }
     if (unicodeRegistry_) {
-        value.data = unicode_->Cp932FromUtf16(value.data);
+        value.data = Cp932FromUtf16(value.data);
     }
     return value;
 }
@@ -88,22 +89,22 @@ RegValue RegDocument::ToCp932(RegValue value, bool quoted) const {
 // The lines for a value given in code page 932, spelled as the file spells it.
 std::vector<std::string> RegDocument::FormatLines(std::string_view name,
                                                   const RegValue& value) const {
-    if (value.type != kRegSz || unicode_ == nullptr) {
+    if (value.type != kRegSz || !unicode_) {
         return regsyntax::FormatValueLines(name, value, StringEncoding());
     }
     // Only the text converts; the terminating zero stays one character.
     const std::string_view data(value.data);
     const bool terminated = !data.empty() && data.back() == '\0';
     const std::string_view text = terminated ? data.substr(0, data.size() - 1) : data;
-    const RegValue quotable{kRegSz, unicode_->Utf8FromCp932(text) + std::string(terminated, '\0')};
+    const RegValue quotable{kRegSz, Utf8FromCp932(text) + std::string(terminated, '\0')};
     auto lines = regsyntax::FormatValueLines(name, quotable, StringEncoding());
     if (lines.size() == 1 && lines.front().back() == '"') {
         return lines;
     }
-    const RegValue hex = unicodeRegistry_
-                             ? RegValue{kRegSz, unicode_->Utf16FromCp932(text) +
-                                                    std::string(terminated ? 2 : 0, '\0')}
-                             : value;
+    const RegValue hex =
+        unicodeRegistry_
+            ? RegValue{kRegSz, Utf16FromCp932(text) + std::string(terminated ? 2 : 0, '\0')}
+            : value;
     return regsyntax::FormatValueLines(name, hex, StringEncoding());
 }
 

@@ -12,17 +12,6 @@
 
 namespace zunpeko {
 
-// Converts string values between code page 932, as the program reads and
-// writes them, and the Unicode forms a registry file may spell them in.
-class RegUnicode {
-  public:
-    virtual ~RegUnicode() = default;
-    virtual std::string Cp932FromUtf8(std::string_view utf8) const = 0;
-    virtual std::string Utf8FromCp932(std::string_view cp932) const = 0;
-    virtual std::string Cp932FromUtf16(std::string_view utf16le) const = 0;
-    virtual std::string Utf16FromCp932(std::string_view cp932) const = 0;
-};
-
 // A registry export file in the registry editor's text form, held as its own
 // bytes: REGEDIT4 in code page 932, or a file in Unicode ("Windows Registry
 // Editor Version 5.00" in UTF-16, or either header in UTF-8) held as UTF-8,
@@ -50,9 +39,8 @@ class RegDocument {
     // The text as a document, or nothing when it is not an export file (its
     // first line is not "REGEDIT4" or "Windows Registry Editor Version 5.00")
     // or is larger than kMaxTextBytes. With `unicode`, the text is UTF-8 and its
-    // strings convert through it; the converter must outlive the document.
-    static std::optional<RegDocument> Parse(std::string_view text,
-                                            const RegUnicode* unicode = nullptr);
+    // strings convert to and from code page 932 as they are read and set.
+    static std::optional<RegDocument> Parse(std::string_view text, bool unicode = false);
 
     // The file's bytes as they should be written.
     const std::string& Text() const { return text_; }
@@ -72,7 +60,7 @@ class RegDocument {
     void SetValue(std::string_view path, std::string_view name, const RegValue& value);
 
   private:
-    RegDocument(std::string text, const RegUnicode* unicode);
+    RegDocument(std::string text, bool unicode);
 
     regsyntax::StringBytes StringEncoding() const;
     RegValue ToCp932(RegValue value, bool quoted) const;
@@ -85,8 +73,8 @@ class RegDocument {
 
     std::string text_;
     std::string lineBreak_;
-    const RegUnicode* unicode_ = nullptr;  // none: code page 932 throughout
-    bool unicodeRegistry_ = false;         // version 5.00: hex strings are UTF-16
+    bool unicode_ = false;          // else code page 932 throughout
+    bool unicodeRegistry_ = false;  // version 5.00: hex strings are UTF-16
 };
 
 }  // namespace zunpeko

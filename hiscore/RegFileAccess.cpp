@@ -12,8 +12,6 @@
 #include <QStringEncoder>
 #include <cstdio>
 
-#include "RegUnicodeText.h"
-
 namespace zunpeko::regfile {
 namespace {
 
@@ -57,8 +55,7 @@ std::optional<std::string> CheckedUtf8(QByteArrayView bytes) {
 }
 
 FileContents Parsed(std::optional<std::string> text, FileFormat format) {
-    const RegUnicode* unicode = format == FileFormat::kCp932 ? nullptr : &Cp932RegUnicode();
-    auto document = text ? RegDocument::Parse(*text, unicode) : std::nullopt;
+    auto document = text ? RegDocument::Parse(*text, format != FileFormat::kCp932) : std::nullopt;
     if (!document) {
         return {FileState::kUnparseable, std::nullopt, format};
     }
