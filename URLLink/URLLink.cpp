@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "AccessibleLink.h"
 #include "Colors.h"
 #include "Cp932.h"
 #include "DesktopLinkOpener.h"
@@ -27,6 +28,7 @@ TURLLink::TURLLink(QWidget* owner)
       hintOffsetY_(15),
       hintFormColor_(colors::clInfoBk),
       enableShowHint_(true) {
+    InstallAccessibleLinks();
     setCursor(Qt::PointingHandCursor);
     SetFontColor(colors::clBlue);
     hintForm_ = std::make_unique<HintPopup>();
@@ -206,6 +208,10 @@ void TURLLink::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, in
     // The prefix goes in front whatever the link holds: the link is the bare address.
     Opener().Open(urlType_ == TURLtype::tpMAIL ? SjisText(kMailPrefix) + link_ : link_);
     HideHint();
+}
+
+void TURLLink::Press() {
+    MouseDown(Qt::LeftButton, Qt::NoModifier, 0, 0);
 }
 
 void TURLLink::ShowHint() {

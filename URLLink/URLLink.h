@@ -58,6 +58,9 @@ class TURLLink : public TCustomLabel {
     const ControlFont& HintFormFont() const;
     void SetHintFormFont(const ControlFont& value);
     bool HintShown() const;
+    // What a left press on the link does, for presses that come another way
+    // (assistive technology's press action).
+    void Press();
     // The popup window, for tests.
     QWidget* HintForm() const;
 

@@ -25,6 +25,9 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowCloseButtonHint;
 
+// What a screen reader calls the board.
+constexpr std::string_view kBoardName = "もぐらの穴";
+
 const layout::TimerDef& TimerNamed(std::string_view name) {
     for (const layout::TimerDef& row : layout::Timers()) {
         if (row.name == name) {
@@ -89,6 +92,7 @@ void TForm1::ApplyWindowDefinition() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildControls(*surface_);
     surface_->SetPaintHook([this](QPainter& painter) { PaintBoard(painter); });
+    surface_->SetPicture(BoardRenderer::BoardRect(), SjisFromUtf8(kBoardName));
 
     // The menu belongs in the window even where the desktop offers a global menu bar.
     menuBar()->setNativeMenuBar(false);

@@ -4,7 +4,10 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
+#include "AccessibleCaption.h"
+#include "AccessibleControls.h"
 #include "Cp932.h"
 
 namespace zunpeko {
@@ -15,6 +18,7 @@ constexpr int kLineFlags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::AlignTo
 }  // namespace
 
 TCustomLabel::TCustomLabel(QWidget* parent) : QWidget(parent), font_(DefaultFont()) {
+    InstallAccessibleControls();
     setMouseTracking(true);  // movements arrive without a button held
     setFocusPolicy(Qt::NoFocus);
     QWidget::setFont(font_.face);
@@ -24,9 +28,10 @@ void TCustomLabel::SetCaption(const SjisText& caption) {
     if (caption == caption_) {
         return;
     }
-    caption_ = caption;
+    const SjisText before = std::exchange(caption_, caption);
     AdjustToCaption();
     update();
+    AnnounceCaptionChange(this, before, caption_);
 }
 
 void TCustomLabel::SetFont(const ControlFont& font) {

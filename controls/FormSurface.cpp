@@ -5,9 +5,12 @@
 #include <QPainter>
 #include <utility>
 
+#include "AccessibleControls.h"
+
 namespace zunpeko {
 
 TFormSurface::TFormSurface(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleControls();
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -28,6 +31,11 @@ void TFormSurface::SetColor(const QColor& color) {
 
 void TFormSurface::SetPaintHook(std::function<void(QPainter&)> hook) {
     paintHook_ = std::move(hook);
+}
+
+void TFormSurface::SetPicture(const QRect& area, const SjisText& name) {
+    pictureArea_ = area;
+    pictureName_ = name;
 }
 
 void TFormSurface::paintEvent(QPaintEvent* /*event*/) {

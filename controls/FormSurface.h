@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "SjisText.h"
+
 class QPainter;
 
 namespace zunpeko {
@@ -25,6 +27,12 @@ class TFormSurface : public QWidget {
     // controls on the surface paint over it; empty paints nothing more.
     void SetPaintHook(std::function<void(QPainter&)> hook);
 
+    // The area the paint hook draws a picture in, and the name assistive
+    // technology reads for it; without a name the picture is not announced.
+    void SetPicture(const QRect& area, const SjisText& name);
+    const QRect& PictureArea() const { return pictureArea_; }
+    const SjisText& PictureName() const { return pictureName_; }
+
   signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
@@ -34,6 +42,8 @@ class TFormSurface : public QWidget {
 
   private:
     std::function<void(QPainter&)> paintHook_;
+    QRect pictureArea_;
+    SjisText pictureName_;
 };
 
 }  // namespace zunpeko

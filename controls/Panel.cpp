@@ -4,13 +4,17 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
+#include "AccessibleCaption.h"
+#include "AccessibleControls.h"
 #include "Colors.h"
 #include "Cp932.h"
 
 namespace zunpeko {
 
 TPanel::TPanel(QWidget* parent) : QWidget(parent), font_(DefaultFont()) {
+    InstallAccessibleControls();
     setFocusPolicy(Qt::NoFocus);
     QWidget::setFont(font_.face);
     SetColor(colors::clBtnFace);
@@ -20,8 +24,9 @@ void TPanel::SetCaption(const SjisText& caption) {
     if (caption == caption_) {
         return;
     }
-    caption_ = caption;
+    const SjisText before = std::exchange(caption_, caption);
     update();
+    AnnounceCaptionChange(this, before, caption_);
 }
 
 void TPanel::SetFont(const ControlFont& font) {

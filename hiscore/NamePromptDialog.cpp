@@ -45,6 +45,7 @@ NamePromptDialog::NamePromptDialog(const QString& title, const QString& promptLi
     edit_->setValidator(new SjisByteLimitValidator(kMaxTextBytes, edit_));
     edit_->setGeometry(QRect(geometry.edit, QSize(geometry.editWidth, edit_->sizeHint().height())));
     edit_->selectAll();
+    prompt->setBuddy(edit_);  // the line names the field for screen readers
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -103,6 +104,8 @@ TEST_F(NamePromptTest, ShowsItsTextsLaidOutInUnitsOfTheWindowFontCentredOnTheScr
         auto& edit = Part<QLineEdit>(dialog, "nameEdit");
         EXPECT_EQ(edit.selectedText(), QStringLiteral("権兵衛"));
         EXPECT_EQ(dialog.focusWidget(), &edit);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&edit)->text(QAccessible::Name),
+                  "ずんぺこ");
         auto& ok = Part<QPushButton>(dialog, "okButton");
         auto& cancel = Part<QPushButton>(dialog, "cancelButton");
         EXPECT_TRUE(ok.text() == "OK" && ok.isDefault());
