@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SjisLineEdit.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 
 #include "Cp932.h"
@@ -35,17 +37,30 @@ SjisLineEdit::SjisLineEdit(const QString& text, std::size_t maxBytes, QWidget* p
 }
 
 void SjisLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    const QString commit = event->commitString();
-    if (!commit.isEmpty()) {
-        const std::size_t used = FromDisplay(TextLeftByCommit(*event)).size();
-        const std::size_t room = used < maxBytes_ ? maxBytes_ - used : 0;
-        const qsizetype fits = FittingLength(commit, room);
-        if (fits < commit.size()) {
-            event->setCommitString(commit.left(fits), event->replacementStart(),
-                                   event->replacementLength());
-        }
-    }
+    CutCommitToFit(*event);
+    // A reading taken away with nothing committed was cancelled (Esc). Qt's
+    // ibus client keeps it even so, and commits it when the line edit next
+    // asks, at Return or when the focus leaves: make it forget the reading.
+    const bool shown = !event->preeditString().isEmpty();
+    const bool cancelled = readingShown_ && !shown && event->commitString().isEmpty();
+    readingShown_ = shown;
     QLineEdit::inputMethodEvent(event);
+    if (cancelled) {
+        QGuiApplication::inputMethod()->reset();
+    }
+}
+
+void SjisLineEdit::CutCommitToFit(QInputMethodEvent& event) const {
+    const QString commit = event.commitString();
+    if (commit.isEmpty()) {
+        return;
+    }
+    const std::size_t used = FromDisplay(TextLeftByCommit(event)).size();
+    const qsizetype fits = FittingLength(commit, used < maxBytes_ ? maxBytes_ - used : 0);
+    if (fits < commit.size()) {
+        event.setCommitString(commit.left(fits), event.replacementStart(),
+                              event.replacementLength());
+    }
 }
 
 // What stays of the text when the commit goes in: the line edit first takes

@@ -12,7 +12,7 @@ namespace zunpeko {
 // a paste that would go past the limit is refused whole (SjisByteLimitValidator);
 // an input method's commit is cut to what still fits, at a character boundary,
 // since a converted phrase refused whole would leave the field as it was with
-// no sign of why.
+// no sign of why. A reading the player cancels stays cancelled.
 class SjisLineEdit final : public QLineEdit {
   public:
     SjisLineEdit(const QString& text, std::size_t maxBytes, QWidget* parent = nullptr);
@@ -21,9 +21,11 @@ class SjisLineEdit final : public QLineEdit {
     void inputMethodEvent(QInputMethodEvent* event) override;
 
   private:
+    void CutCommitToFit(QInputMethodEvent& event) const;
     QString TextLeftByCommit(const QInputMethodEvent& event) const;
 
     std::size_t maxBytes_;
+    bool readingShown_ = false;  // an input method's uncommitted text
 };
 
 }  // namespace zunpeko
