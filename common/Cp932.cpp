@@ -3,7 +3,9 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <array>
 #include <optional>
+#include <utility>
 
 namespace zunpeko {
 namespace {
@@ -38,6 +40,31 @@ QString ToDisplay(std::string_view sjis) {
 
 namespace {
 
+// Input methods and other systems type these for characters that code page
+// 932 holds under another code point (JIS X 0208's own mapping of the same
+// bytes), and ICU's table knows only the code page's. Each becomes the code
+// page's form of it, so 〜 is stored as the ～ a player meant, not as "？".
+constexpr std::array<std::pair<char16_t, char16_t>, 7> kOtherForms = {{
+    {u'\u301C', u'\uFF5E'},  // WAVE DASH as FULLWIDTH TILDE, 8160
+    {u'\u2016', u'\u2225'},  // DOUBLE VERTICAL LINE as PARALLEL TO, 8161
+    {u'\u2212', u'\uFF0D'},  // MINUS SIGN as FULLWIDTH HYPHEN-MINUS, 817C
+    {u'\u00A2', u'\uFFE0'},  // CENT SIGN, 8191
+    {u'\u00A3', u'\uFFE1'},  // POUND SIGN, 8192
+    {u'\u00AC', u'\uFFE2'},  // NOT SIGN, 81CA
+    {u'\u2014', u'\u2015'},  // EM DASH as HORIZONTAL BAR, 815C
+}};
+
+QString InCodePageForms(QString text) {
+    for (QChar& c : text) {
+        for (const auto& [other, own] : kOtherForms) {
+            if (c == other) {
+                c = own;
+            }
+        }
+    }
+    return text;
+}
+
 // Encodes text, or reports that some character of it has no code page 932 form.
 std::optional<QByteArray> EncodeExactly(QStringView text) {
     QStringEncoder encoder(kCodec, QStringEncoder::Flag::Stateless);
@@ -54,7 +81,8 @@ std::optional<QByteArray> EncodeExactly(QStringView text) {
 
 }  // namespace
 
-SjisText FromDisplay(const QString& text) {
+SjisText FromDisplay(const QString& typed) {
+    const QString text = InCodePageForms(typed);
     if (auto whole = EncodeExactly(text)) {
         return whole->toStdString();
     }

@@ -14,8 +14,10 @@ namespace zunpeko {
 // that are not code page 932 show as U+FFFD.
 QString ToDisplay(std::string_view sjis);
 
-// Converts text typed into a Qt widget to code page 932. A character that code
-// page 932 cannot hold becomes the full-width question mark "？".
+// Converts text typed into a Qt widget to code page 932. The few characters
+// that input methods type in JIS X 0208's mapping (〜 U+301C and six more)
+// become the code page's own (～ 8160). A character that code page 932
+// cannot hold becomes the full-width question mark "？".
 SjisText FromDisplay(const QString& text);
 
 // The same conversion from UTF-8, for texts written in the source code.

@@ -11,7 +11,7 @@
 #include "ControlFont.h"
 #include "Cp932.h"
 #include "PromptLayout.h"
-#include "SjisByteLimitValidator.h"
+#include "SjisLineEdit.h"
 
 namespace zunpeko {
 
@@ -40,9 +40,8 @@ NamePromptDialog::NamePromptDialog(const QString& title, const QString& promptLi
     prompt->move(geometry.promptLine);
     prompt->adjustSize();
 
-    edit_ = new QLineEdit(defaultText, this);
+    edit_ = new SjisLineEdit(defaultText, kMaxTextBytes, this);
     edit_->setObjectName(QStringLiteral("nameEdit"));
-    edit_->setValidator(new SjisByteLimitValidator(kMaxTextBytes, edit_));
     edit_->setGeometry(QRect(geometry.edit, QSize(geometry.editWidth, edit_->sizeHint().height())));
     edit_->selectAll();
     prompt->setBuddy(edit_);  // the line names the field for screen readers

@@ -1,10 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include "Cp932.h"
 
 namespace zunpeko {
 namespace {
+
+// glibc's JIS X 0213 table, which holds 〜 U+301C and the like in the bytes
+// code page 932 has for them: a table that is neither ours nor ICU's.
+std::string JisX0213ShiftJis(std::string utf8) {
+    std::string out(8, '\0');
+    char* in = utf8.data();
+    char* at = out.data();
+    std::size_t inLeft = utf8.size(), outLeft = out.size();
+    iconv_t cd = iconv_open("SHIFT_JISX0213", "UTF-8");
+    iconv(cd, &in, &inLeft, &at, &outLeft);
+    iconv_close(cd);
+    return out.substr(0, out.size() - outLeft);
+}
 
 TEST(Cp932, RoundTripsTheProgramsOwnTexts) {
     for (const char* utf8 : {"残り時間 30 秒", "ｷｬﾝｾﾙ", "モ　ド　ル", "ハイスコア(&H)", "～"}) {
@@ -16,6 +30,12 @@ TEST(Cp932, EncodesHalfWidthKatakanaInOneByteAndKanjiInTwo) {
     EXPECT_EQ(SjisFromUtf8("ｷ"), "\xb7");
     EXPECT_EQ(SjisFromUtf8("時"), "\x8e\x9e");
     EXPECT_EQ(SjisFromUtf8("～"), "\x81\x60");  // code page 932, not JIS X 0208's wave dash
+}
+
+TEST(Cp932, StoresWhatInputMethodsTypeInJisFormAsTheCodePagesOwnCharacter) {
+    for (const char* utf8 : {"〜", "−", "‖", "¢", "£", "¬", "—"}) {
+        EXPECT_EQ(SjisFromUtf8(utf8), JisX0213ShiftJis(utf8)) << utf8;
+    }
 }
 
 TEST(Cp932, LeavesOutALeadByteCutOffAtTheEnd) {

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +82,12 @@ void Type(QWidget& widget, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(&widget, &press);
     }
+}
+
+void Commit(QWidget& widget, const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(&widget, &commit);
 }
 
 class NamePromptTest : public ::testing::Test {
@@ -173,6 +180,22 @@ TEST_F(NamePromptTest, RefusesTypingBeyondTwoHundredFiftyFiveBytes) {
         QTest::keyClick(&edit, Qt::Key_Return);
     });
     EXPECT_EQ(Ask(), std::string(255, 'x'));
+}
+
+TEST_F(NamePromptTest, TakesWhatFitsOfAnInputMethodsCommitAndRefusesTheRest) {
+    driver.WhenOpen([](QDialog& dialog) {
+        auto& edit = Part<QLineEdit>(dialog, "nameEdit");
+        Commit(edit, QString(128, u'山'));  // over the selected default
+        EXPECT_EQ(edit.text(), QString(127, u'山'));
+        edit.selectAll();
+        Type(edit, QString(250, u'x'));
+        Commit(edit, QStringLiteral("〜山田"));  // 田 would make 256 bytes
+        Commit(edit, QStringLiteral("a"));
+        QTest::keyClick(&edit, Qt::Key_Return);
+    });
+    EXPECT_EQ(Ask(), std::string(250, 'x') +
+                         "\x81\x60\x8e\x52"
+                         "a");
 }
 
 }  // namespace

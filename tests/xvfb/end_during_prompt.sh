@@ -3,7 +3,6 @@
 # The real game told to end (SIGTERM) while its name prompt is open: the
 # prompt closes as cancelled, the stop in progress records the customary
 # anonymous name and saves the table, and the program ends with status 0.
-# A stored table of three scores of -1 makes the stop of any game ask.
 # Arguments: the game, zunpeko_board_probe, the folder of the sound files.
 GAME=$1
 PROBE=$2
@@ -12,10 +11,7 @@ SOUNDS=$3
 
 store="$WORK/data/zunpeko/user.reg"
 mkdir -p "$(dirname "$store")"
-printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n' >"$store"
-for rank in 1 2 3; do
-  printf '"HSC%d"=dword:ffffffff\r\n"SName%d"="old%d"\r\n' "$rank" "$rank" "$rank" >>"$store"
-done
+write_losing_store "$store"
 
 start_xvfb
 start_game

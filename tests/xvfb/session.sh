@@ -63,15 +63,15 @@ end_game() {
   [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
 }
 
-# Starts the game in a folder with its sound files, its hi-scores in a store
-# of its own, and waits for
+# Starts the game (under the command RUN_AS, if set) in a folder with its
+# sound files, its hi-scores in a store of its own, and waits for
 # the title screen to be painted. The client area lies below the menu bar at
 # the bottom of the window: its origin is (CX, CY) on the screen.
 start_game() {
   mkdir -p "$WORK/run" "$WORK/data"
   cp "$SOUNDS/doa.wav" "$SOUNDS/d3l.mp3" "$SOUNDS/Smash.wav" "$WORK/run/"
   (cd "$WORK/run" && XDG_DATA_HOME="$WORK/data" SDL_AUDIODRIVER=dummy \
-     exec "$GAME" >"$WORK/game.log" 2>&1) &
+     exec ${RUN_AS:-} "$GAME" >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
   find_window
   [ "$WIDTH" -eq 442 ] || fail "the window is $WIDTH wide, not 442"
@@ -83,6 +83,14 @@ start_game() {
     tries=$((tries + 1))
     [ "$tries" -gt 100 ] && fail "the title screen was not painted: $(cat "$WORK/game.log")"
     sleep 0.1
+  done
+}
+
+# A table of three scores of -1 at $1, so that the stop of any game asks for a name.
+write_losing_store() {
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Zunpeko]\r\n' >"$1"
+  for rank in 1 2 3; do
+    printf '"HSC%d"=dword:ffffffff\r\n"SName%d"="old%d"\r\n' "$rank" "$rank" "$rank" >>"$1"
   done
 }
 
