@@ -114,7 +114,7 @@ std::optional<RegKey> FileRegistry::OpenKey(std::string_view subkey, RegAccess a
     if (path_.isEmpty()) {
         return std::nullopt;
     }
-    auto contents = regfile::ReadFile(path_);
+    auto contents = Read();
     if (contents.state != regfile::FileState::kParsed ||
         !contents.document->HasKey(FullPath(subkey))) {
         return std::nullopt;
@@ -147,11 +147,8 @@ std::optional<RegKey> FileRegistry::CreateKey(std::string_view subkey) {
 }
 
 std::optional<RegValue> FileRegistry::QueryValue(RegKey key, std::string_view name) {
-    const auto opened = keys_.find(static_cast<std::uint32_t>(key));
-    if (opened == keys_.end()) {
-        return std::nullopt;
-    }
-    return document_.FindValue(opened->second.path, name);
+    const OpenedKey* opened = Opened(key);
+    return opened != nullptr ? document_.FindValue(opened->path, name) : std::nullopt;
 }
 
 bool FileRegistry::SetValue(RegKey key, std::string_view name, const RegValue& value) {
@@ -159,14 +156,14 @@ bool FileRegistry::SetValue(RegKey key, std::string_view name, const RegValue& v
 }
 
 std::size_t FileRegistry::SetValues(RegKey key, const NamedValues& values) {
-    const auto opened = keys_.find(static_cast<std::uint32_t>(key));
-    if (opened == keys_.end() || opened->second.access != RegAccess::kFull || !Lock()) {
+    const OpenedKey* opened = Opened(key);
+    if (opened == nullptr || opened->access != RegAccess::kFull || !Lock()) {
         return 0;
     }
     auto document = ReadyForWriting();
     if (document) {
         for (const auto& [name, value] : values) {
-            document->SetValue(opened->second.path, name, value);
+            document->SetValue(opened->path, name, value);
         }
     }
     const bool written = document && Write(*document);
@@ -179,40 +176,75 @@ std::size_t FileRegistry::SetValues(RegKey key, const NamedValues& values) {
 }
 
 void FileRegistry::CloseKey(RegKey key) {
-    keys_.erase(static_cast<std::uint32_t>(key));
+    if (Opened(key) != nullptr) {
+        key_.reset();
+    }
 }
 
 Registry::Update FileRegistry::BeginUpdate(RegKey key) {
-    if (keys_.count(static_cast<std::uint32_t>(key)) == 0 || !Lock()) {
+    if (Opened(key) == nullptr || !Lock()) {
         return Update::kRefused;
     }
-    return Refresh(key);
-}
-
-// Without the lock too: every write replaces the file whole by a rename, so a
-// read sees one copy's save or the next, never half of one.
-Registry::Update FileRegistry::Refresh(RegKey key) {
-    if (keys_.count(static_cast<std::uint32_t>(key)) == 0) {
-        return Update::kAsLastSeen;
-    }
-    auto contents = regfile::ReadFile(path_);
-    if (contents.state != regfile::FileState::kParsed ||
-        contents.document->Text() == document_.Text()) {
-        return Update::kAsLastSeen;
-    }
-    document_ = std::move(*contents.document);
-    format_ = contents.format;
-    return Update::kChangedMeanwhile;
+    // The one read of the update: its writes start from it.
+    held_ = Read();
+    return TakeIfChanged(*held_);
 }
 
 void FileRegistry::EndUpdate(RegKey key) {
-    if (keys_.count(static_cast<std::uint32_t>(key)) != 0) {
+    if (Opened(key) != nullptr) {
         Unlock();
     }
 }
 
+// Without the lock: every write replaces the file whole by a rename, so a
+// read sees one copy's save or the next, never half of one. A file that is
+// as it was when last read or written is not read again.
+Registry::Update FileRegistry::Refresh(RegKey key) {
+    if (Opened(key) == nullptr || (stamp_ && StampOf(path_) == stamp_)) {
+        return Update::kAsLastSeen;
+    }
+    return TakeIfChanged(Read());
+}
+
 bool FileRegistry::KeepCopyAside(RegKey key) {
-    return keys_.count(static_cast<std::uint32_t>(key)) != 0 && KeepAsideNow();
+    return Opened(key) != nullptr && KeepAsideNow();
+}
+
+bool FileRegistry::FileStamp::operator==(const FileStamp& other) const {
+    const auto same = [](const timespec& a, const timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
+    return device == other.device && inode == other.inode && size == other.size &&
+           same(modified, other.modified) && same(changed, other.changed);
+}
+
+std::optional<FileRegistry::FileStamp> FileRegistry::StampOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileStamp{status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
+}
+
+const FileRegistry::OpenedKey* FileRegistry::Opened(RegKey key) const {
+    return key_ && key_->handle == key ? &*key_ : nullptr;
+}
+
+// The stamp first: a change made between the two is then seen at the next
+// refresh, not missed.
+regfile::FileContents FileRegistry::Read() {
+    stamp_ = StampOf(path_);
+    return regfile::ReadFile(path_);
+}
+
+Registry::Update FileRegistry::TakeIfChanged(const regfile::FileContents& contents) {
+    if (contents.state != regfile::FileState::kParsed ||
+        contents.document->Text() == document_.Text()) {
+        return Update::kAsLastSeen;
+    }
+    document_ = *contents.document;
+    format_ = contents.format;
+    return Update::kChangedMeanwhile;
 }
 
 bool FileRegistry::KeepAsideNow() {
@@ -243,23 +275,31 @@ bool FileRegistry::Lock() {
 
 void FileRegistry::Unlock() {
     if (lockDepth_ > 0 && --lockDepth_ == 0) {
+        held_.reset();
         lock_.reset();
     }
 }
 
+// A write that succeeds is what the file holds now, for the rest of the update.
 bool FileRegistry::Write(const RegDocument& document) {
     // Under the lock no other copy is writing, so any temporary still there
     // was left by a write that was killed.
     regfile::RemoveLeftoverTemporaries(path_);
-    return regfile::WriteFile(path_, document, format_);
+    if (!regfile::WriteFile(path_, document, format_)) {
+        return false;
+    }
+    stamp_ = StampOf(path_);
+    held_ = regfile::FileContents{regfile::FileState::kParsed, document, format_};
+    return true;
 }
 
-// The document a write should start from: the file as it is now, or, when
-// there is none or it is not an export file, what we last knew (a new export
-// at first) with the stranger copied aside. Nothing when the file may not be
-// replaced, among them a link to a file that is not ours to overwrite.
+// The document a write should start from: the file as it is now (as the
+// update read it, or read now), or, when there is none or it is not an export
+// file, what we last knew (a new export at first) with the stranger copied
+// aside. Nothing when the file may not be replaced, among them a link to a
+// file that is not ours to overwrite.
 std::optional<RegDocument> FileRegistry::ReadyForWriting() {
-    auto contents = regfile::ReadFile(path_);
+    auto contents = held_ ? std::move(*std::exchange(held_, std::nullopt)) : Read();
     if (contents.state == regfile::FileState::kUnreadable || !regfile::IsWritable(path_)) {
         return std::nullopt;
     }
@@ -281,9 +321,9 @@ std::optional<RegDocument> FileRegistry::ReadyForWriting() {
 }
 
 RegKey FileRegistry::Remember(std::string_view subkey, RegAccess access) {
-    const std::uint32_t handle = nextHandle_++;
-    keys_.emplace(handle, OpenedKey{FullPath(subkey), access});
-    return static_cast<RegKey>(handle);
+    const auto handle = static_cast<RegKey>(++handlesGiven_);
+    key_ = OpenedKey{handle, FullPath(subkey), access};
+    return handle;
 }
 
 }  // namespace zunpeko

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <sys/stat.h>
+
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -20,13 +21,14 @@ class StoreLock;
 // 932, or the registry editor's Unicode export, written back as it came).
 //
 // A key "opens" when the file exists, is an export file and holds the key;
-// full access also needs the file and its folder to be writable. Creating a
-// key makes the folder and the file when they are missing. Values are read
-// from the file as it was when the key was opened, or when an update began;
-// each write reads the file afresh, changes those values and replaces the
-// file as a whole, so changes others made meanwhile are kept. Every write
-// holds a lock file beside the store ("user.reg.lock"), so two copies of the
-// game never write at once.
+// full access also needs the file and its folder to be writable. One key is
+// open at a time: opening another closes it. Creating a key makes the folder
+// and the file when they are missing. Values are read from the file as it was
+// when the key was opened, or when an update began or refreshed it; each
+// write starts from the file as it is (read once per update, under its lock),
+// changes those values and replaces the file as a whole, so changes others
+// made meanwhile are kept. Every write holds a lock file beside the store
+// ("user.reg.lock"), so two copies of the game never write at once.
 //
 // Nothing the file held is ever lost: a file that is not an export file (or
 // is too large to be one of ours) counts as holding no key, and is copied
@@ -76,10 +78,25 @@ class FileRegistry final : public Registry {
 
   private:
     struct OpenedKey {
+        RegKey handle;
         std::string path;  // full path, "HKEY_CURRENT_USER\\..."
         RegAccess access;
     };
+    // The file as the system describes it: another copy's save is a new file,
+    // and an edit changes its size or its times.
+    struct FileStamp {
+        dev_t device;
+        ino_t inode;
+        off_t size;
+        timespec modified;
+        timespec changed;
+        bool operator==(const FileStamp& other) const;
+    };
 
+    static std::optional<FileStamp> StampOf(const QString& path);
+    const OpenedKey* Opened(RegKey key) const;
+    regfile::FileContents Read();
+    Update TakeIfChanged(const regfile::FileContents& contents);
     bool Lock();
     void Unlock();
     bool Write(const RegDocument& document);
@@ -90,8 +107,11 @@ class FileRegistry final : public Registry {
     QString path_;
     RegDocument document_;  // the file as last read or written
     regfile::FileFormat format_ = regfile::FileFormat::kCp932;
-    std::map<std::uint32_t, OpenedKey> keys_;
-    std::uint32_t nextHandle_ = 1;
+    std::optional<FileStamp> stamp_;  // of the file when last read or written
+    // The file as read when the update under way began, for its writes.
+    std::optional<regfile::FileContents> held_;
+    std::optional<OpenedKey> key_;
+    std::uint32_t handlesGiven_ = 0;
     std::function<void(int ms)> lockWait_;
     std::unique_ptr<StoreLock> lock_;
     int lockDepth_ = 0;
