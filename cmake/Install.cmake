@@ -6,7 +6,7 @@
 #   libexec/zunpeko/d3l.mp3        link to the music: the game also opens it beside itself
 #   share/zunpeko/                 d3l.mp3, doa.wav, Smash.wav
 #   share/applications/zunpeko.desktop
-#   share/metainfo/org.example.zunpeko.metainfo.xml
+#   share/metainfo/io.github.zunpeko.zunpeko.metainfo.xml
 #   share/doc/zunpeko/copyright    the licences, in Debian's machine-readable form
 #   share/icons/hicolor/<N>x<N>/apps/zunpeko.png, scalable/apps/zunpeko.svg
 #
@@ -49,7 +49,7 @@ install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/zunpeko DESTINATION ${CMAKE_INS
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/zunpeko.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.example.zunpeko.metainfo.xml
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.zunpeko.zunpeko.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Where Debian looks for a package's licences; a plain install keeps it too.

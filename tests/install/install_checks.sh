@@ -122,7 +122,7 @@ cmd_layout() {
   local svg="$root$prefix/share/icons/hicolor/scalable/apps/$icon.svg"
   [[ ! -e $svg ]] || grep -q '<svg' "$svg" || fail "$svg is not an SVG image"
 
-  local metainfo="$root$prefix/share/metainfo/org.example.zunpeko.metainfo.xml"
+  local metainfo="$root$prefix/share/metainfo/io.github.zunpeko.zunpeko.metainfo.xml"
   [[ -f $metainfo ]] || fail "no metainfo at $metainfo"
   grep -q '<launchable type="desktop-id">zunpeko.desktop</launchable>' "$metainfo" ||
     fail "the metainfo does not launch zunpeko.desktop"
@@ -180,7 +180,7 @@ check_copyright() {
 cmd_validate() {
   local root=$1 prefix=$2
   desktop-file-validate "$(desktop_file "$root" "$prefix")"
-  appstreamcli validate --no-net --pedantic "$root$prefix/share/metainfo/org.example.zunpeko.metainfo.xml"
+  appstreamcli validate --no-net --pedantic "$root$prefix/share/metainfo/io.github.zunpeko.zunpeko.metainfo.xml"
 }
 
 # Starts COMMAND in DIR with the offscreen platform and says whether its
