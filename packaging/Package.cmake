@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian package: `cpack -G DEB` in the build folder, after a build.
+# The Debian package: `cpack -G DEB` in the build folder, after a build;
+# scripts/package.sh builds it as Debian builds its own.
 set(CPACK_PACKAGE_NAME zunpeko)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Zunpeko developers")
-set(CPACK_PACKAGE_CONTACT "The Zunpeko developers <zun@example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://zunpeko.example.org/")
+# No Homepage: the project has no public address yet.
+set(CPACK_PACKAGE_CONTACT "${ZUNPEKO_PACKAGER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "whack-a-mole game with a Japanese interface")
 set(CPACK_PACKAGE_DESCRIPTION
     "Twelve holes, moles that rise and sink faster and faster as the time runs
@@ -29,5 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-ipafont-gothic, fonts-ipafont-mincho, libsdl2-2.0-0 (>= 2.24.0), libsdl2-mixer-2.0-0 (>= 2.6.0)")
+
+# Without it Qt falls back to X11 on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)

@@ -5,14 +5,15 @@
 # staged install (DESTDIR) or an unpacked .deb leaves it:
 #
 #   stage    BUILD ROOT PREFIX  cmake --install BUILD into ROOT with PREFIX
-#   package  BUILD OUT ROOT     cpack -G DEB into OUT, unpacked into ROOT
+#   package  OUT ROOT           scripts/package.sh builds the .deb in OUT, unpacked into ROOT
 #   depends  OUT                the package's Depends name the libraries and fonts
-#   layout   ROOT PREFIX        the desktop entry's Exec and Icon resolve, the launcher
+#   layout   ROOT PREFIX BIN    the desktop entry's Exec and Icon resolve, the launcher
 #                               has its sounds, and the licences are in Debian's
 #                               copyright file
 #   validate ROOT PREFIX        desktop-file-validate and appstreamcli accept them
-#   launch   ROOT PREFIX        the entry's Exec, found on the PATH, starts the game
+#   launch   ROOT PREFIX BIN    the entry's Exec, found on the PATH (BIN), starts the game
 #                               from elsewhere
+#   compose  ROOT OUT           appstreamcli compose keeps the Japanese text and caches icons
 set -euo pipefail
 
 readonly icon_sizes=(16 22 24 32 48 64 128 256)
@@ -59,9 +60,9 @@ cmd_stage() {
 }
 
 cmd_package() {
-  local build=$1 out=$2 root=$3
-  rm -rf "$out" "$root"
-  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out"
+  local out=$1 root=$2
+  rm -rf "$root"
+  "$(dirname "$0")/../../scripts/package.sh" "$out"
   local debs=("$out"/*.deb)
   ((${#debs[@]} == 1)) || fail "expected one .deb in $out, found: ${debs[*]}"
   dpkg-deb -x "${debs[0]}" "$root"
@@ -84,10 +85,11 @@ cmd_depends() {
   grep -q '^ Section: games$' <<<"$info" || fail "the package is not in section games"
   grep -q '^ Maintainer: .*<.*@.*>' <<<"$info" || fail "the package names no maintainer address"
   grep -q '^ Package: zunpeko$' <<<"$info" || fail "the package is not called zunpeko"
+  grep -q '^ Recommends: qt6-wayland$' <<<"$info" || fail "the package does not recommend qt6-wayland"
 }
 
 cmd_layout() {
-  local root=$1 prefix=$2
+  local root=$1 prefix=$2 bin=$3
   local desktop
   desktop=$(desktop_file "$root" "$prefix")
   [[ -f $desktop ]] || fail "no desktop entry at $desktop"
@@ -96,8 +98,8 @@ cmd_layout() {
   local program icon
   program=$(entry_program "$root" "$prefix")
   icon=$(desktop_value "$desktop" Icon)
-  local launcher="$root$prefix/bin/$program"
-  [[ -f $launcher && -x $launcher ]] || fail "Exec's program $program is not installed executable in bin"
+  local launcher="$root$prefix/$bin/$program"
+  [[ -f $launcher && -x $launcher ]] || fail "Exec's program $program is not installed executable in $bin"
   # The launcher changes folder itself; a Path would only pin the entry to one prefix.
   [[ -z $(desktop_value "$desktop" Path) ]] || fail "the entry sets a Path"
 
@@ -122,7 +124,7 @@ cmd_layout() {
   local svg="$root$prefix/share/icons/hicolor/scalable/apps/$icon.svg"
   [[ ! -e $svg ]] || grep -q '<svg' "$svg" || fail "$svg is not an SVG image"
 
-  local metainfo="$root$prefix/share/metainfo/org.example.zunpeko.metainfo.xml"
+  local metainfo="$root$prefix/share/metainfo/io.github.zunpeko.zunpeko.metainfo.xml"
   [[ -f $metainfo ]] || fail "no metainfo at $metainfo"
   grep -q '<launchable type="desktop-id">zunpeko.desktop</launchable>' "$metainfo" ||
     fail "the metainfo does not launch zunpeko.desktop"
@@ -180,7 +182,14 @@ check_copyright() {
 cmd_validate() {
   local root=$1 prefix=$2
   desktop-file-validate "$(desktop_file "$root" "$prefix")"
-  appstreamcli validate --no-net --pedantic "$root$prefix/share/metainfo/org.example.zunpeko.metainfo.xml"
+  appstreamcli validate --no-net --pedantic "$root$prefix/share/metainfo/io.github.zunpeko.zunpeko.metainfo.xml"
+}
+
+cmd_compose() {
+  rm -rf "$2"
+  appstreamcli compose --no-net --print-report=full --origin=zunpeko --result-root="$2" "$1"
+  zcat "$2"/usr/share/swcatalog/xml/zunpeko.xml.gz | grep '<description xml:lang="ja">' || fail "no Japanese description"
+  ls "$2"/usr/share/swcatalog/icons/zunpeko/{48x48,64x64,128x128}/io.github.zunpeko.zunpeko.png
 }
 
 # Starts COMMAND in DIR with the offscreen platform and says whether its
@@ -226,7 +235,7 @@ stop() {
 }
 
 cmd_launch() {
-  local root=$1 prefix=$2
+  local root=$1 prefix=$2 bin=$3
   local program
   program=$(entry_program "$root" "$prefix")
   work=$(mktemp -d) # global: the exit trap reads it
@@ -239,16 +248,16 @@ cmd_launch() {
     fail "started without its sounds, the game reported nothing: the check below could not fail"
   grep '^zunpeko: ' "$work/stderr"
 
-  if ! started_well "$work" env PATH="$root$prefix/bin:$PATH" "$program"; then
+  if ! started_well "$work" env PATH="$root$prefix/$bin:$PATH" "$program"; then
     cat "$work/stderr" >&2
     fail "$program, started from $work, did not keep running without errors"
   fi
-  echo "$program from $prefix/bin ran from $work without a start-up error"
+  echo "$program from $prefix/$bin ran from $work without a start-up error"
 }
 
-command=${1:?usage: install_checks.sh stage|package|depends|layout|validate|launch ...}
+command=${1:?usage: install_checks.sh stage|package|depends|layout|validate|launch|compose ...}
 shift
 case $command in
-  stage | package | depends | layout | validate | launch) "cmd_$command" "$@" ;;
+  stage | package | depends | layout | validate | launch | compose) "cmd_$command" "$@" ;;
   *) fail "unknown command $command" ;;
 esac
