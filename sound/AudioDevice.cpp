@@ -22,6 +22,9 @@ constexpr int kChannelsOut = 2;
 constexpr int kBufferFrames = 512;
 // About one second of mixes with nothing playing before the device closes.
 constexpr int kIdleMixesBeforeClosing = kSampleRate / kBufferFrames;
+// What volume mixers call the game's stream; SDL's own default is
+// "SDL Application".
+constexpr char kAppName[] = "ずんぺこ";
 
 // SDL_mixer's callbacks take no user data, so they reach the device through
 // this pointer; it is set while the device is open.
@@ -88,6 +91,7 @@ AudioDevice::AudioDevice() : loaded_(SdlLoaded()) {
     if (!loaded_) {
         return;
     }
+    Sdl().SDL_SetHint(SDL_HINT_APP_NAME, kAppName);
     // A wave file whose data stops short of what its header promises is
     // refused rather than played cut off, as a broken file should be.
     Sdl().SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
