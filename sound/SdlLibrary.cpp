@@ -97,6 +97,7 @@ void SdlLoader::Load() {
     Resolve(sdl_, "SDL_GetCurrentAudioDriver", f.SDL_GetCurrentAudioDriver, missing);
     Resolve(sdl_, "SDL_RWFromConstMem", f.SDL_RWFromConstMem, missing);
     Resolve(sdl_, "SDL_RWFromFP", f.SDL_RWFromFP, missing);
+    Resolve(sdl_, "SDL_SetEventFilter", f.SDL_SetEventFilter, missing);
     Resolve(mixer_, "Mix_Init", f.Mix_Init, missing);
     Resolve(mixer_, "Mix_Quit", f.Mix_Quit, missing);
     Resolve(mixer_, "Mix_OpenAudioDevice", f.Mix_OpenAudioDevice, missing);

@@ -29,6 +29,7 @@ struct SdlFunctions {
     decltype(&::SDL_GetCurrentAudioDriver) SDL_GetCurrentAudioDriver = nullptr;
     decltype(&::SDL_RWFromConstMem) SDL_RWFromConstMem = nullptr;
     decltype(&::SDL_RWFromFP) SDL_RWFromFP = nullptr;
+    decltype(&::SDL_SetEventFilter) SDL_SetEventFilter = nullptr;
 
     decltype(&::Mix_Init) Mix_Init = nullptr;
     decltype(&::Mix_Quit) Mix_Quit = nullptr;
