@@ -22,6 +22,12 @@ constexpr int kChannelsOut = 2;
 constexpr int kBufferFrames = 512;
 // About one second of mixes with nothing playing before the device closes.
 constexpr int kIdleMixesBeforeClosing = kSampleRate / kBufferFrames;
+// How often a sound played on the dummy driver, after a lost device, looks
+// for a server again: each look halts what the dummy driver plays.
+constexpr int kStandInRetryMs = 1000;
+// What volume mixers call the game's stream; SDL's own default is
+// "SDL Application".
+constexpr char kAppName[] = "ずんぺこ";
 
 // SDL_mixer's callbacks take no user data, so they reach the device through
 // this pointer; it is set while the device is open.
@@ -84,10 +90,11 @@ AudioDevice& AudioDevice::Instance() {
     return device;
 }
 
-AudioDevice::AudioDevice() : loaded_(SdlLoaded()) {
+AudioDevice::AudioDevice() : loaded_(SdlLoaded()), watch_([this](const char* how) { Lose(how); }) {
     if (!loaded_) {
         return;
     }
+    Sdl().SDL_SetHint(SDL_HINT_APP_NAME, kAppName);
     // A wave file whose data stops short of what its header promises is
     // refused rather than played cut off, as a broken file should be.
     Sdl().SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
@@ -107,7 +114,7 @@ bool AudioDevice::Wake() {
     if (!loaded_) {
         return false;
     }
-    if (state_ == State::Playing) {
+    if (state_ == State::Playing && !StandInMayGiveWay()) {
         closeAsked_ = false;
         idleMixes_ = 0;
         return true;
@@ -115,12 +122,20 @@ bool AudioDevice::Wake() {
     if (state_ == State::Decoding) {
         CloseSilent();
     }
+    if (standIn_) {
+        ForgetDriver();
+    }
     if (!OpenDevice()) {
         return false;
     }
     state_ = State::Playing;
     WatchForIdle();
+    watch_.Start(driver_);
     return true;
+}
+
+bool AudioDevice::StandInMayGiveWay() const {
+    return standIn_ && sinceDriverChoice_.hasExpired(kStandInRetryMs);
 }
 
 bool AudioDevice::OpenDevice() {
@@ -128,16 +143,41 @@ bool AudioDevice::OpenDevice() {
         return OpenMixer();
     }
     subsystemForPlaying_ = true;
+    standIn_ = false;
+    sinceDriverChoice_.start();
     if (OpenOnDriverChoice()) {
         return true;
     }
     if (!OpenSilent()) {
         return false;
     }
-    if (qEnvironmentVariable("SDL_AUDIODRIVER") != QLatin1String("dummy")) {
+    if (lost_) {
+        standIn_ = true;
+    } else if (qEnvironmentVariable("SDL_AUDIODRIVER") != QLatin1String("dummy")) {
         std::fputs("zunpeko: no sound device; the game plays silently\n", stderr);
     }
     return true;
+}
+
+void AudioDevice::Lose(const char* how) {
+    if (state_ != State::Playing) {
+        return;
+    }
+    std::fprintf(stderr, "zunpeko: the sound device (%s) %s; the next sound opens one again\n",
+                 driver_.c_str(), how);
+    lost_ = true;
+    ForgetDriver();
+}
+
+void AudioDevice::ForgetDriver() {
+    // SDL keeps its driver's connection to the server as long as the
+    // subsystem runs: only a new start connects to a server started since.
+    CloseMixer();
+    Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // The dummy driver was set with the override, which the driver choice
+    // could not undo.
+    Sdl().SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    subsystemForPlaying_ = false;
 }
 
 bool AudioDevice::OpenOnDriverChoice() {
@@ -212,6 +252,7 @@ void AudioDevice::CloseMixer() {
     if (state_ == State::Closed) {
         return;
     }
+    watch_.Stop();
     Sdl().Mix_SetPostMix(nullptr, nullptr);
     Sdl().Mix_HaltChannel(-1);
     Sdl().Mix_HaltMusic();
@@ -230,6 +271,7 @@ void AudioDevice::WatchForIdle() {
 
 void AudioDevice::AfterMix(void* device, unsigned char* /*stream*/, int /*length*/) {
     auto* self = static_cast<AudioDevice*>(device);
+    self->watch_.Mixed();
     // Held sounds count as playing: they may go on.
     if (Sdl().Mix_Playing(-1) != 0 || Sdl().Mix_PlayingMusic() != 0) {
         self->idleMixes_ = 0;

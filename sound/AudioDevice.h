@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <atomic>
 #include <string>
 
+#include "DeviceWatch.h"
 #include "PlaybackEnds.h"
 
 namespace zunpeko {
@@ -23,6 +25,12 @@ namespace zunpeko {
 // driver, which plays silently at the real pace, and says so once on standard
 // error. Where the kernel has no sound card, only sound servers are tried:
 // ALSA and its kin would only fill standard error with their complaints.
+//
+// A device lost while open (its sound server died, or went away) is closed at
+// once with a line on standard error, and the next sound opens one again,
+// choosing the driver anew: whatever server is there by then plays it. Until
+// one is, the dummy driver stands in, so that sounds still end at their pace,
+// and each sound at least a second after the last try looks for a server again.
 class AudioDevice {
   public:
     static AudioDevice& Instance();
@@ -58,6 +66,9 @@ class AudioDevice {
     ~AudioDevice();
 
     bool OpenDevice();
+    void Lose(const char* how);
+    void ForgetDriver();
+    bool StandInMayGiveWay() const;
     bool OpenOnDriverChoice();
     bool OpenSilent();
     void CloseSilent();
@@ -76,6 +87,12 @@ class AudioDevice {
     // been played; before, only the silent driver is started, for decoding.
     bool subsystemForPlaying_ = false;
     std::string driver_;
+    // Whether a device was ever lost: then the dummy driver only stands in
+    // until a real one can be had again.
+    bool lost_ = false;
+    bool standIn_ = false;
+    QElapsedTimer sinceDriverChoice_;
+    DeviceWatch watch_;
     std::atomic<int> idleMixes_ = 0;
     std::atomic<bool> closeAsked_ = false;
 };

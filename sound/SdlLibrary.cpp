@@ -99,6 +99,7 @@ void SdlLoader::Load() {
     Resolve(sdl_, "SDL_RWFromFP", f.SDL_RWFromFP, missing);
     Resolve(sdl_, "SDL_LoadWAV_RW", f.SDL_LoadWAV_RW, missing);
     Resolve(sdl_, "SDL_FreeWAV", f.SDL_FreeWAV, missing);
+    Resolve(sdl_, "SDL_SetEventFilter", f.SDL_SetEventFilter, missing);
     Resolve(mixer_, "Mix_Init", f.Mix_Init, missing);
     Resolve(mixer_, "Mix_Quit", f.Mix_Quit, missing);
     Resolve(mixer_, "Mix_OpenAudioDevice", f.Mix_OpenAudioDevice, missing);

@@ -31,6 +31,7 @@ struct SdlFunctions {
     decltype(&::SDL_RWFromFP) SDL_RWFromFP = nullptr;
     decltype(&::SDL_LoadWAV_RW) SDL_LoadWAV_RW = nullptr;
     decltype(&::SDL_FreeWAV) SDL_FreeWAV = nullptr;
+    decltype(&::SDL_SetEventFilter) SDL_SetEventFilter = nullptr;
 
     decltype(&::Mix_Init) Mix_Init = nullptr;
     decltype(&::Mix_Quit) Mix_Quit = nullptr;

@@ -5,19 +5,25 @@
 # cue is heard when it should be: silence on the title screen, the music from
 # the countdown on and looping from its start, the music stopping at a stop
 # and the end sound following, a new start cutting the end sound off, hits
-# restarting their sound, and no hit sound during the stop slide.
-# Arguments: the game, zunpeko_board_probe.
+# restarting their sound, and no hit sound during the stop slide; then that
+# hits are heard again after the server is killed in a game and restarted.
+# Arguments: the game, zunpeko_board_probe, the server (pulse or pipewire) and
+# "restart" for the restart alone. SDL_AUDIODRIVER may name the driver.
 GAME=$1
 PROBE=$2
+SERVER=${3:-pulse}
 here=$(cd "$(dirname "$0")" && pwd)
 SOUNDS=$(mktemp -d)
 . "$here/../xvfb/session.sh"
-. "$here/pulse.sh"
+. "$here/$SERVER.sh"
 RECORDER_PID=
+PAIRS=0
+
+stop_recorder() { [ -n "$RECORDER_PID" ] && kill "$RECORDER_PID" && wait "$RECORDER_PID"; RECORDER_PID=; } 2>/dev/null
 
 end_all() {
-  [ -n "$RECORDER_PID" ] && kill -TERM "$RECORDER_PID" 2>/dev/null && wait "$RECORDER_PID" 2>/dev/null
-  stop_pulse
+  stop_recorder
+  "stop_$SERVER"
   end_session
   rm -rf "$SOUNDS"
 }
@@ -63,22 +69,28 @@ dismiss_prompt() {
   return 0
 }
 
+# Starts the server and records its sink into `1`, from its first sample on.
+start_server() {
+  "start_$SERVER" "$WORK/server" || fail "no sound server"
+  python3 "$here/soundcheck.py" record "$1" & RECORDER_PID=$!
+  timeout 10 bash -c "until [ -s '$1.start' ]; do sleep 0.05; done" || fail "nothing recorded: $(tail -5 "$WORK/server/server.log")"
+}
+
 python3 "$here/soundcheck.py" sounds "$SOUNDS" || fail "no test sounds"
 start_xvfb
-start_pulse "$WORK/pulse" || fail "no sound server"
-python3 "$here/soundcheck.py" record "$WORK/rec.raw" &
-RECORDER_PID=$!
+start_server "$WORK/rec.raw"
 
-# The game picks the server on its own: no SDL_AUDIODRIVER.
 mkdir -p "$WORK/run" "$WORK/data"
 cp "$SOUNDS"/* "$WORK/run/"
 # The music is opened again beside the executable: the test's music must be there.
 cp "$GAME" "$WORK/run/zunpeko"
 GAME=$WORK/run/zunpeko
-mkdir -m 700 "$WORK/runtime"
-(cd "$WORK/run" && XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime" exec "$GAME" >"$WORK/game.log" 2>&1) &
+# As on a desktop, the server's sockets are in the game's runtime folder.
+runtime=${PIPEWIRE_DIR:+$PIPEWIRE_DIR/rt}
+(cd "$WORK/run" && XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="${runtime:-$PULSE_DIR}" exec "$GAME" >"$WORK/game.log" 2>&1) &
 GAME_PID=$!
 find_window
+if [ "${4:-}" != restart ]; then
 event title
 sleep 2
 
@@ -116,9 +128,7 @@ xdotool key --window "$WINDOW" F6
 sleep 1.5
 dismiss_prompt
 
-kill -TERM "$RECORDER_PID"
-wait "$RECORDER_PID" 2>/dev/null
-RECORDER_PID=
+stop_recorder
 echo "--- game's standard error:"
 cat "$WORK/game.log"
 echo "---"
@@ -126,4 +136,22 @@ echo "---"
 python3 "$here/soundcheck.py" check "$WORK/rec.raw" "$WORK/events" || fail "the cues were not heard as they should be"
 # Neither the sound library's complaints nor a word about playing silently.
 ! grep -q "ALSA lib\|zunpeko:" "$WORK/game.log" || fail "the game wrote about its sound to standard error"
+fi
+
+focus
+xdotool key --window "$WINDOW" F5
+sleep 4.5
+kill -KILL ${PULSE_PID:-} ${PIPEWIRE_PIDS[@]+"${PIPEWIRE_PIDS[@]}"}
+stop_recorder
+"stop_$SERVER"
+start_server "$WORK/back.raw"
+: >"$WORK/events"
+begun=$(now)
+while [ "$(now)" -lt $((begun + 5000000000)) ]; do hit_moles || sleep 0.05; done
+stop_recorder
+echo "--- game's standard error after the restart:" && cat "$WORK/game.log"
+python3 "$here/soundcheck.py" latency "$WORK/back.raw" "$WORK/events" || fail "no hit heard after the restart"
+pactl list sink-inputs | grep -q 'application.name = "ずんぺこ"' || fail "the stream is not named ずんぺこ"
+[ "$(grep -c . "$WORK/game.log")" -eq 1 ] && grep -q "^zunpeko: the sound device" "$WORK/game.log" ||
+  fail "not one line about the lost device on standard error"
 echo "PASS"
