@@ -2,13 +2,14 @@
 #include "URLLink.h"
 
 #include <QCursor>
+#include <QDesktopServices>
+#include <QUrl>
 #include <string_view>
 #include <utility>
 
 #include "AccessibleLink.h"
 #include "Colors.h"
 #include "Cp932.h"
-#include "DesktopLinkOpener.h"
 #include "HintPopup.h"
 
 namespace zunpeko {
@@ -232,6 +233,23 @@ void TURLLink::HideHint() {
 QPoint TURLLink::CursorPos() const {
     return cursorPos_ ? cursorPos_() : QCursor::pos();
 }
+
+namespace {
+
+// Hands a target to the desktop's handler for its scheme (the web browser for
+// http, the mail program for mailto) and returns at once. Whether anything
+// opened is not reported: a link that leads nowhere is simply a dead link.
+class DesktopLinkOpener final : public LinkOpener {
+  public:
+    void Open(const SjisText& target) override {
+        // Tolerant parsing takes the text as a person would type it into a
+        // browser, so spaces and non-ASCII characters are percent-encoded
+        // instead of rejected.
+        QDesktopServices::openUrl(QUrl(ToDisplay(target), QUrl::TolerantMode));
+    }
+};
+
+}  // namespace
 
 LinkOpener& TURLLink::Opener() const {
     if (opener_ != nullptr) {

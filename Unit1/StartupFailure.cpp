@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StartupFailure.h"
 
+#include <cstdio>
+
 #include "Cp932.h"
+#include "SoundFile.h"
 
 namespace zunpeko {
 
@@ -13,6 +16,13 @@ std::unique_ptr<QMessageBox> MakeStartupErrorBox(const PlatformError& error) {
 }
 
 int ReportStartupFailure(const PlatformError& error) {
+    if (const auto* file = dynamic_cast<const SoundFileError*>(&error)) {
+        std::fprintf(stderr, "zunpeko: %s: %s\n", qPrintable(file->FileName()),
+                     qPrintable(file->Reason()));
+    } else {
+        std::fprintf(stderr, "zunpeko: %s\n", Utf8FromSjis(error.Text()).c_str());
+    }
+    std::fflush(stderr);
     MakeStartupErrorBox(error)->exec();
     return kStartupFailureExitStatus;
 }

@@ -15,8 +15,10 @@ constexpr int kStartupFailureExitStatus = 1;
 
 std::unique_ptr<QMessageBox> MakeStartupErrorBox(const PlatformError& error);
 
-// Shows the box, waits for OK and returns kStartupFailureExitStatus for main
-// to return.
+// Says on standard error what failed, for whoever started the game from a
+// terminal or a script (a sound file's name and the reason, which the box has
+// no room for), shows the box, waits for OK and returns
+// kStartupFailureExitStatus for main to return.
 int ReportStartupFailure(const PlatformError& error);
 
 }  // namespace zunpeko

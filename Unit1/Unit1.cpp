@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit1.h"
 
+#include <QBitmap>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QScreen>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "Colors.h"
 #include "Cp932.h"
 #include "ErrorBox.h"
 #include "GameSound.h"
-#include "SpriteSheet.h"
+#include "SpriteSheetLayout.h"
+#include "SpriteSheetResource.h"
 #include "WindowBuilder.h"
 
 namespace zunpeko {
@@ -27,6 +31,17 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
 
 // What a screen reader calls the board.
 constexpr std::string_view kBoardName = "もぐらの穴";
+
+// The window icon: the fully risen mole's cell of the sheet, its background
+// made see-through.
+QIcon IconFromSheet(const QImage& sheet) {
+    constexpr int kRisenMoleFrame = 2;
+    const QRect cell(sprites::CellOrigin(kRisenMoleFrame),
+                     QSize(sprites::kCellSize, sprites::kCellSize));
+    QPixmap icon = QPixmap::fromImage(sheet.copy(cell));
+    icon.setMask(icon.createMaskFromColor(colors::kPaleYellow));
+    return QIcon(icon);
+}
 
 const layout::TimerDef& TimerNamed(std::string_view name) {
     for (const layout::TimerDef& row : layout::Timers()) {
@@ -119,7 +134,7 @@ void TForm1::MakeTimers() {
 }
 
 void TForm1::LoadPictures() {
-    const QImage sheet = LoadSpriteSheet();
+    const QImage sheet = sprites::LoadSpriteSheet();
     surface_->findChild<TImage*>(QStringLiteral("Image1"))->SetPicture(sheet);
     if (!sheet.isNull()) {
         setWindowIcon(IconFromSheet(sheet));

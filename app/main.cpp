@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <cerrno>
-#include <cstdio>
 #include <memory>
 
 #include "ControlFont.h"
@@ -14,19 +13,10 @@
 #include "PlatformError.h"
 #include "QtClock.h"
 #include "SdlLibrary.h"
-#include "SoundFile.h"
 #include "StartupFailure.h"
 #include "Unit1.h"
 
 namespace {
-
-// The window cannot be made: the reason goes to stderr as well as into the
-// box, for whoever started the game from a terminal or a script.
-int FailStartup(const zunpeko::PlatformError& error) {
-    std::fprintf(stderr, "zunpeko: %s\n", zunpeko::Utf8FromSjis(error.Text()).c_str());
-    std::fflush(stderr);
-    return zunpeko::ReportStartupFailure(error);
-}
 
 // Started with standard input, output or error closed (`zunpeko 2>&-`), the
 // first file or socket opened would take that number, and a line meant for
@@ -61,11 +51,8 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<zunpeko::TForm1> form1;
     try {
         form1 = std::make_unique<zunpeko::TForm1>(clock);
-    } catch (const zunpeko::SoundFileError& error) {
-        // The sound has already named the file and the reason.
-        return zunpeko::ReportStartupFailure(error);
     } catch (const zunpeko::PlatformError& error) {
-        return FailStartup(error);
+        return zunpeko::ReportStartupFailure(error);
     }
     if (endOnSignal.EndRequested()) {
         return 0;  // told to end while a box of the window's creation was open

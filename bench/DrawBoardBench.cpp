@@ -14,7 +14,7 @@
 #include "BoardRenderer.h"
 #include "QtClock.h"
 #include "RecordingSound.h"
-#include "SpriteSheet.h"
+#include "SpriteSheetResource.h"
 #include "Unit1.h"
 
 namespace zunpeko {
@@ -43,7 +43,7 @@ void FillField(MoleField& field) {
 
 void ComposeBoard(benchmark::State& state) {
     Application();
-    BoardRenderer renderer(LoadSpriteSheet());
+    BoardRenderer renderer(sprites::LoadSpriteSheet());
     MoleField field;
     FillField(field);
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)

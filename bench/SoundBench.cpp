@@ -8,8 +8,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "Decoders.h"
 #include "GameSound.h"
-#include "MixHandles.h"
 
 namespace zunpeko {
 namespace {

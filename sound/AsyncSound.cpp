@@ -4,38 +4,27 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "AudioDevice.h"
 #include "PlatformError.h"
-#include "SdlLibrary.h"
 
 namespace zunpeko {
 
-// Nobody waits for a hit to end, but the channel still needs a listener to
-// count as taken.
-AsyncSound::AsyncSound() : channel_(AudioDevice::Instance().ClaimChannel([] {})) {}
-
-AsyncSound::~AsyncSound() {
-    Halt();
-    AudioDevice::Instance().ReleaseChannel(channel_);
-}
-
-void AsyncSound::Halt() const {
-    if (AudioDevice::Instance().HasChannels()) {
-        Sdl().Mix_HaltChannel(channel_);
-    }
-}
-
 void AsyncSound::Play(const QString& fileName) {
-    Halt();
+    if (track_) {
+        track_->Halt();
+    }
     if (fileName.isEmpty()) {
         return;
     }
-    if (Mix_Chunk* chunk = Decoded(fileName); chunk != nullptr && AudioDevice::Instance().Wake()) {
-        Sdl().Mix_PlayChannelTimed(channel_, chunk, 0, -1);
+    if (ChunkTrack* track = TrackFor(fileName)) {
+        try {
+            track->PlayFromStart();
+        } catch (const PlatformError&) {
+            // Not reported, as the system's own sound does not.
+        }
     }
 }
 
-Mix_Chunk* AsyncSound::Decoded(const QString& fileName) {
+ChunkTrack* AsyncSound::TrackFor(const QString& fileName) {
     const QFileInfo file(fileName);
     if (!file.isFile()) {
         return nullptr;
@@ -45,13 +34,14 @@ Mix_Chunk* AsyncSound::Decoded(const QString& fileName) {
         // A failure is kept for the file as well: a large file of junk read
         // again at every hit would make the game stutter.
         stamp_ = std::move(stamp);
+        track_.reset();
         try {
-            chunk_ = LoadWave(fileName);
+            // Nobody waits for a hit to end.
+            track_ = ChunkTrack::Load(fileName, [] {});
         } catch (const PlatformError&) {
-            chunk_.reset();
         }
     }
-    return chunk_.get();
+    return track_.get();
 }
 
 }  // namespace zunpeko

@@ -3,8 +3,9 @@
 
 #include <QDateTime>
 #include <QString>
+#include <memory>
 
-#include "MixHandles.h"
+#include "ChunkTrack.h"
 
 namespace zunpeko {
 
@@ -20,12 +21,6 @@ namespace zunpeko {
 // decode is likewise not read again until it changes.
 class AsyncSound {
   public:
-    AsyncSound();
-    ~AsyncSound();
-
-    AsyncSound(const AsyncSound&) = delete;
-    AsyncSound& operator=(const AsyncSound&) = delete;
-
     void Play(const QString& fileName);
 
   private:
@@ -36,12 +31,10 @@ class AsyncSound {
         bool operator==(const FileStamp&) const = default;
     };
 
-    void Halt() const;
-    Mix_Chunk* Decoded(const QString& fileName);
+    ChunkTrack* TrackFor(const QString& fileName);
 
-    int channel_;
     FileStamp stamp_;
-    ChunkPtr chunk_;
+    std::unique_ptr<ChunkTrack> track_;
 };
 
 }  // namespace zunpeko

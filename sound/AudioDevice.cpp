@@ -33,18 +33,6 @@ constexpr char kAppName[] = "ずんぺこ";
 // this pointer; it is set while the device is open.
 AudioDevice* openDevice = nullptr;
 
-void OnChannelFinished(int channel) {
-    if (openDevice != nullptr) {
-        openDevice->Ends().ChannelEnded(channel);
-    }
-}
-
-void OnMusicFinished() {
-    if (openDevice != nullptr) {
-        openDevice->Ends().MusicEnded();
-    }
-}
-
 bool KernelHasSoundCard() {
     return !QDir(QStringLiteral("/dev/snd"))
                 .entryList({QStringLiteral("pcmC*")}, QDir::System)
@@ -241,7 +229,11 @@ bool AudioDevice::OpenMixer() {
     }
     const char* name = Sdl().SDL_GetCurrentAudioDriver();
     driver_ = name != nullptr ? name : "";
-    Sdl().Mix_AllocateChannels(std::max(MIX_CHANNELS, static_cast<int>(ends_.ChannelCount())));
+    const std::size_t claimed = [this] {
+        const std::scoped_lock hold(endsLock_);
+        return channelEnds_.size();
+    }();
+    Sdl().Mix_AllocateChannels(std::max(MIX_CHANNELS, static_cast<int>(claimed)));
     openDevice = this;
     Sdl().Mix_ChannelFinished(&OnChannelFinished);
     Sdl().Mix_HookMusicFinished(&OnMusicFinished);
@@ -302,7 +294,17 @@ void AudioDevice::CloseIfIdle() {
 }
 
 int AudioDevice::ClaimChannel(EndListener listener) {
-    const int channel = ends_.ClaimChannel(std::move(listener));
+    int channel = 0;
+    {
+        const std::scoped_lock hold(endsLock_);
+        auto free = std::find_if(channelEnds_.begin(), channelEnds_.end(),
+                                 [](const EndListener& taken) { return !taken; });
+        if (free == channelEnds_.end()) {
+            free = channelEnds_.insert(channelEnds_.end(), EndListener{});
+        }
+        *free = std::move(listener);
+        channel = static_cast<int>(free - channelEnds_.begin());
+    }
     if (state_ != State::Closed && channel >= Sdl().Mix_AllocateChannels(-1)) {
         Sdl().Mix_AllocateChannels(channel + 1);
     }
@@ -310,7 +312,36 @@ int AudioDevice::ClaimChannel(EndListener listener) {
 }
 
 void AudioDevice::ReleaseChannel(int channel) {
-    ends_.ReleaseChannel(channel);
+    const std::scoped_lock hold(endsLock_);
+    if (channel >= 0 && channel < static_cast<int>(channelEnds_.size())) {
+        channelEnds_[channel] = nullptr;
+    }
+}
+
+void AudioDevice::ListenToMusic(EndListener listener) {
+    const std::scoped_lock hold(endsLock_);
+    musicEnd_ = std::move(listener);
+}
+
+void AudioDevice::OnChannelFinished(int channel) {
+    if (openDevice == nullptr) {
+        return;
+    }
+    const std::scoped_lock hold(openDevice->endsLock_);
+    const auto& ends = openDevice->channelEnds_;
+    if (channel >= 0 && channel < static_cast<int>(ends.size()) && ends[channel]) {
+        ends[channel]();
+    }
+}
+
+void AudioDevice::OnMusicFinished() {
+    if (openDevice == nullptr) {
+        return;
+    }
+    const std::scoped_lock hold(openDevice->endsLock_);
+    if (openDevice->musicEnd_) {
+        openDevice->musicEnd_();
+    }
 }
 
 }  // namespace zunpeko

@@ -3,12 +3,19 @@
 
 #include <QElapsedTimer>
 #include <atomic>
+#include <functional>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "DeviceWatch.h"
-#include "PlaybackEnds.h"
 
 namespace zunpeko {
+
+// Called when a sound stops on its own or is halted. It runs on SDL's audio
+// thread (a sound that reached its end) or on the thread that halted it, with
+// the mixer locked: it must be quick and must not call back into the mixer.
+using EndListener = std::function<void()>;
 
 // The process's one audio output: SDL's audio subsystem with SDL_mixer on it,
 // MP3 decoding included.
@@ -53,11 +60,16 @@ class AudioDevice {
     // it cannot be had (SDL's error says why).
     bool ReadyToDecode();
 
-    // A mixer channel of the caller's own, and the routing of its end.
+    // SDL_mixer has one "channel finished" callback and one "music finished"
+    // callback for the whole process; the device hands each end to whoever
+    // listens to that channel, or to the music. A claimed channel is the
+    // lowest nobody listens to.
     int ClaimChannel(EndListener listener);
     void ReleaseChannel(int channel);
-
-    PlaybackEnds& Ends() { return ends_; }
+    // SDL_mixer plays one music at a time, and the game has one music
+    // player: the end of the music goes to `listener`, set as it starts to
+    // play (empty: to nobody).
+    void ListenToMusic(EndListener listener);
 
   private:
     enum class State { Closed, Decoding, Playing };
@@ -77,8 +89,14 @@ class AudioDevice {
     void CloseIfIdle();
     void WatchForIdle();
     static void AfterMix(void* device, unsigned char* stream, int length);
+    static void OnChannelFinished(int channel);
+    static void OnMusicFinished();
 
-    PlaybackEnds ends_;
+    // The listeners are shared with the audio thread; no mixer call is made
+    // under this lock, so it and the mixer's own never wait on each other.
+    std::mutex endsLock_;
+    std::vector<EndListener> channelEnds_;
+    EndListener musicEnd_;
     // Whether SDL's libraries could be loaded at all; without them nothing
     // opens, and the media system's error says why.
     bool loaded_;

@@ -4,9 +4,9 @@
 #include <QString>
 #include <memory>
 
+#include "AudioDevice.h"
+#include "Decoders.h"
 #include "MediaTrack.h"
-#include "MixHandles.h"
-#include "PlaybackEnds.h"
 
 namespace zunpeko {
 

@@ -1,28 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameSound.h"
 
-#include <cstdio>
 #include <utility>
 
-#include "Cp932.h"
-#include "SoundFile.h"
-
 namespace zunpeko {
-namespace {
-
-// Says on standard error which file failed and why; the box only has room
-// for the media system's text.
-void OpenNaming(MediaPlayer& player, const QString& fileName) {
-    try {
-        player.Open(fileName);
-    } catch (const SoundFileError& error) {
-        std::fprintf(stderr, "zunpeko: %s: %s\n", qPrintable(error.FileName()),
-                     qPrintable(error.Reason()));
-        throw;
-    }
-}
-
-}  // namespace
 
 GameSound::GameSound(ErrorReport reportError) : reportError_(std::move(reportError)) {
     QObject::connect(&MP3, &MediaPlayer::Notified, &MP3,
@@ -30,12 +11,12 @@ GameSound::GameSound(ErrorReport reportError) : reportError_(std::move(reportErr
 }
 
 void GameSound::OpenPlayers() {
-    OpenNaming(MP1, QString::fromLatin1(kEndSoundFile));
-    OpenNaming(MP3, QString::fromLatin1(kMusicFile));
+    MP1.Open(QString::fromLatin1(kEndSoundFile));
+    MP3.Open(QString::fromLatin1(kMusicFile));
 }
 
 void GameSound::ReopenMusic(const QString& exeDir) {
-    OpenNaming(MP3, exeDir + QLatin1String(kMusicFile));
+    MP3.Open(exeDir + QLatin1String(kMusicFile));
 }
 
 void GameSound::CutEndSound() {
@@ -69,9 +50,7 @@ void GameSound::PlayEndSound() {
 }
 
 void GameSound::PlayHit() {
-    // The empty name ends the hit still sounding, so that this one starts
-    // from its beginning.
-    hitSound_.Play(QString());
+    // The play first ends the hit still sounding: each starts from its beginning.
     hitSound_.Play(QString::fromLatin1(kHitSoundFile));
 }
 

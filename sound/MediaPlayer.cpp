@@ -1,11 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MediaPlayer.h"
 
+#include "ChunkTrack.h"
 #include "MediaErrors.h"
+#include "MusicTrack.h"
 #include "PlatformError.h"
-#include "TrackLoader.h"
 
 namespace zunpeko {
+namespace {
+
+// The kind of track the extension calls for, in any letter case, the way the
+// system's media layer picks a device: ".wav" decoded whole and played on a
+// channel, ".mp3" streamed as music.
+std::unique_ptr<MediaTrack> LoadTrack(const QString& fileName, EndListener onEnded) {
+    if (fileName.endsWith(u".wav", Qt::CaseInsensitive)) {
+        return ChunkTrack::Load(fileName, std::move(onEnded));
+    }
+    if (fileName.endsWith(u".mp3", Qt::CaseInsensitive)) {
+        return MusicTrack::Load(fileName, std::move(onEnded));
+    }
+    throw UnknownMediaError(fileName);
+}
+
+}  // namespace
 
 MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {
     connect(this, &MediaPlayer::ResultPosted, this, &MediaPlayer::Notified, Qt::QueuedConnection);

@@ -28,8 +28,9 @@ namespace zunpeko {
 // stop, open or close that asks for a notification reports Successful once
 // it is done.
 //
-// SDL_mixer streams one ".mp3" at a time: of several players with MP3 files,
-// the one that plays last cuts the others off unannounced. The game has one.
+// SDL_mixer streams one ".mp3" at a time, and the game has one player with an
+// MP3 file: of several, the one that plays last would cut the others off
+// unannounced, and each one's commands would act on the music playing.
 class MediaPlayer : public QObject {
     Q_OBJECT
 

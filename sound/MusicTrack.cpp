@@ -18,14 +18,10 @@ MusicTrack::MusicTrack(MusicPtr music, EndListener onEnded)
     : music_(std::move(music)), onEnded_(std::move(onEnded)) {}
 
 MusicTrack::~MusicTrack() {
-    if (OwnsMusic()) {
-        AudioDevice::Instance().Ends().DropMusic(this);
-        Sdl().Mix_HaltMusic();
-    }
-}
-
-bool MusicTrack::OwnsMusic() const {
-    return AudioDevice::Instance().Ends().OwnsMusic(this);
+    // Stop listening first: the halt below must not report to a player that
+    // is closing this track.
+    AudioDevice::Instance().ListenToMusic(nullptr);
+    Halt();
 }
 
 void MusicTrack::PlayFromStart() {
@@ -33,21 +29,21 @@ void MusicTrack::PlayFromStart() {
     if (!AudioDevice::Instance().Wake()) {
         throw MediaSystemError();
     }
-    AudioDevice::Instance().Ends().TakeMusic(this, onEnded_);
+    AudioDevice::Instance().ListenToMusic(onEnded_);
     if (Sdl().Mix_PlayMusic(music_.get(), 0) != 0) {
         throw MediaSystemError();
     }
 }
 
 void MusicTrack::Pause() {
-    if (OwnsMusic()) {
+    if (AudioDevice::Instance().HasChannels()) {
         Sdl().Mix_PauseMusic();
     }
 }
 
 bool MusicTrack::Resume() {
     // Paused music still counts as playing; music that ran out does not.
-    if (!OwnsMusic() || Sdl().Mix_PlayingMusic() == 0) {
+    if (!AudioDevice::Instance().HasChannels() || Sdl().Mix_PlayingMusic() == 0) {
         return false;
     }
     Sdl().Mix_ResumeMusic();
@@ -55,7 +51,7 @@ bool MusicTrack::Resume() {
 }
 
 void MusicTrack::Halt() {
-    if (OwnsMusic()) {
+    if (AudioDevice::Instance().HasChannels()) {
         Sdl().Mix_HaltMusic();
     }
 }

@@ -4,16 +4,15 @@
 #include <QString>
 #include <memory>
 
+#include "AudioDevice.h"
+#include "Decoders.h"
 #include "MediaTrack.h"
-#include "MixHandles.h"
-#include "PlaybackEnds.h"
 
 namespace zunpeko {
 
-// A file streamed as SDL_mixer's music. SDL_mixer plays one music at a time:
-// a music track that starts playing cuts off any other one's sound without
-// telling it (that one then finds nothing to resume). The game has a single
-// music player, so this never happens in it.
+// A file streamed as SDL_mixer's music. SDL_mixer plays one music at a time,
+// and a track's commands act on whatever music plays: the game has a single
+// music player, whose track is the only one.
 class MusicTrack final : public MediaTrack {
   public:
     // Throws PlatformError with the media system's text when the file cannot
@@ -31,7 +30,6 @@ class MusicTrack final : public MediaTrack {
 
   private:
     MusicTrack(MusicPtr music, EndListener onEnded);
-    bool OwnsMusic() const;
 
     MusicPtr music_;
     EndListener onEnded_;

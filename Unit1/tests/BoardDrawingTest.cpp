@@ -3,8 +3,8 @@
 
 #include "Colors.h"
 #include "ShownForm.h"
-#include "SpriteSheet.h"
 #include "SpriteSheetLayout.h"
+#include "SpriteSheetResource.h"
 
 namespace zunpeko {
 namespace {
@@ -31,7 +31,7 @@ class BoardDrawing : public testing::ShownForm {
     }
 
     static QImage SheetCell(int frame) {
-        return LoadSpriteSheet()
+        return sprites::LoadSpriteSheet()
             .copy(QRect(sprites::CellOrigin(frame), QSize(63, 63)))
             .convertToFormat(QImage::Format_RGB32);
     }

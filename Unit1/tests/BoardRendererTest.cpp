@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include "BoardRenderer.h"
-#include "SpriteSheet.h"
 #include "SpriteSheetLayout.h"
+#include "SpriteSheetResource.h"
 
 namespace zunpeko {
 namespace {
@@ -42,7 +42,7 @@ bool AllOf(const QImage& image, QRect area, QRgb color) {
 }
 
 TEST(BoardRenderer, FillsTheGapsAndTheStripsBesideTheCellsWithThePaleYellow) {
-    BoardRenderer renderer(LoadSpriteSheet());
+    BoardRenderer renderer(sprites::LoadSpriteSheet());
     renderer.Compose(FieldOfFrames(0));
     const QImage& board = renderer.Offscreen();
     for (int column = 0; column < 3; ++column) {
@@ -72,7 +72,7 @@ TEST(BoardRenderer, LeavesOutEachCellsLastRowAndColumn) {
 }
 
 TEST(BoardRenderer, ComposesEveryTickIntoTheSameImage) {
-    BoardRenderer renderer(LoadSpriteSheet());
+    BoardRenderer renderer(sprites::LoadSpriteSheet());
     const uchar* pixels = renderer.Offscreen().constBits();
     for (int first = 0; first < sprites::kFrameCount; ++first) {
         renderer.Compose(FieldOfFrames(first));
@@ -80,7 +80,7 @@ TEST(BoardRenderer, ComposesEveryTickIntoTheSameImage) {
     }
     // A field drawn after a busy one shows none of the busy one.
     renderer.Compose(MoleField{});
-    EXPECT_EQ(BoardCell(renderer.Offscreen(), 2, 3), Cell(LoadSpriteSheet(), 0));
+    EXPECT_EQ(BoardCell(renderer.Offscreen(), 2, 3), Cell(sprites::LoadSpriteSheet(), 0));
 }
 
 TEST(BoardRenderer, DrawsBackgroundForFramesAndPixelsTheSheetLacks) {

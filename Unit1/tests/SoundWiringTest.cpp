@@ -3,15 +3,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include "Cp932.h"
-#include "GameSound.h"
 #include "ModalWatcher.h"
-#include "PlatformError.h"
 #include "ScreenStates.h"
 #include "ShownForm.h"
+#include "TestFiles.h"
 
 namespace zunpeko {
 namespace {
@@ -29,18 +26,16 @@ class SoundFolder {
     SoundFolder() : previous_(QDir::currentPath()) {
         for (const char* file : {"doa.wav", "d3l.mp3", "Smash.wav"}) {
             const QString name = QString::fromLatin1(file);
-            QFile::copy(SoundsDir() + name, dir_.filePath(name));
+            QFile::copy(SoundsDir() + name, dir_.Path(name));
         }
-        QDir::setCurrent(dir_.path());
+        QDir::setCurrent(dir_.Path());
     }
     ~SoundFolder() { QDir::setCurrent(previous_); }
     SoundFolder(const SoundFolder&) = delete;
     SoundFolder& operator=(const SoundFolder&) = delete;
 
-    QString FilePath(const QString& name) const { return dir_.filePath(name); }
-
   private:
-    QTemporaryDir dir_;
+    testing::ScratchFolder dir_;
     QString previous_;
 };
 
@@ -74,45 +69,6 @@ TEST_F(SoundWiring, WithoutMusicBesideTheExecutableReportsItAndStillPlays) {
     testing::ExpectScreen(form, Screen::Title);
     EXPECT_EQ(watcher.errors.size(), 1) << watcher.errors.join(u'\n').toStdString();
     EXPECT_EQ(ToDisplay(form.Label6->Caption()), QStringLiteral(" pikuro")) << "checked";
-}
-
-TEST_F(SoundWiring, LoopsTheMusicUntilTheStop) {
-    TForm1 form(platform.Clock(), platform.Sound());
-    auto* sound = dynamic_cast<GameSound*>(&form.Sound());
-    ASSERT_NE(sound, nullptr);
-    // A piece a fraction of a second long, to hear it come round.
-    sound->MP3.Open(folder.FilePath(QStringLiteral("Smash.wav")));
-    QSignalSpy ends(&sound->MP3, &MediaPlayer::Notified);
-    form.S1->trigger();
-    while (ends.size() < 3 && ends.wait(5000)) {
-    }
-    ASSERT_EQ(ends.size(), 3);
-    for (const QList<QVariant>& end : ends) {
-        EXPECT_EQ(end[0].value<MediaPlayer::Result>(), MediaPlayer::Result::Successful);
-    }
-
-    form.N2->trigger();  // its slide may already deliver the report
-    if (ends.size() == 3) {
-        ends.wait(5000);
-    }
-    ASSERT_EQ(ends.size(), 4);
-    EXPECT_EQ(ends.last()[0].value<MediaPlayer::Result>(), MediaPlayer::Result::Aborted);
-    EXPECT_FALSE(ends.wait(1000)) << "no play after the stop";
-    EXPECT_TRUE(watcher.errors.size() <= 1) << "only the missing music beside the executable";
-}
-
-TEST(GameSoundWithoutMusic, SkipsTheMusicButPlaysTheEndSound) {
-    SoundFolder folder;
-    GameSound sound(nullptr);
-    sound.OpenPlayers();
-    EXPECT_THROW(sound.ReopenMusic(QStringLiteral("/nonexistent/")), PlatformError);
-    EXPECT_FALSE(sound.MP3.IsOpen());
-    EXPECT_NO_THROW(sound.StartMusic());
-    EXPECT_NO_THROW(sound.StopMusic());
-    EXPECT_NO_THROW(sound.CutEndSound());
-    EXPECT_NO_THROW(sound.PlayEndSound());
-    EXPECT_NO_THROW(sound.PlayHit());
-    EXPECT_THROW(sound.MP3.Play(), PlatformError) << "what the skipped steps would have met";
 }
 
 }  // namespace

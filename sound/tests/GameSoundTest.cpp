@@ -62,6 +62,23 @@ TEST(GameSound, TheLoopLeavesTheMusicAloneForAnyOtherResult) {
     EXPECT_EQ(Mix_PlayingMusic(), 1);
 }
 
+// After a failed re-opening of the music the game plays on without it.
+TEST(GameSound, WithoutMusicSkipsTheMusicButPlaysTheEndSound) {
+    ScratchFolder folder;
+    WriteFile("doa.wav", ToneWave(100));
+    WriteClip("d3l.mp3", 100);
+    GameSound sound(nullptr);
+    sound.OpenPlayers();
+    EXPECT_THROW(sound.ReopenMusic(QStringLiteral("/nonexistent/")), PlatformError);
+    EXPECT_FALSE(sound.MP3.IsOpen());
+    EXPECT_NO_THROW(sound.StartMusic());
+    EXPECT_NO_THROW(sound.StopMusic());
+    EXPECT_NO_THROW(sound.CutEndSound());
+    EXPECT_NO_THROW(sound.PlayEndSound());
+    EXPECT_NO_THROW(sound.PlayHit());
+    EXPECT_THROW(sound.MP3.Play(), PlatformError) << "what the skipped steps would have met";
+}
+
 TEST(GameSound, AtCreationThePlayersOpenTheirFilesByBareNameInTheCurrentDirectory) {
     ScratchFolder folder;
     WriteFile("doa.wav", ToneWave(100));

@@ -69,9 +69,7 @@ void WriteClip(const QString& path, int milliseconds) {
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    ASSERT_TRUE(testing::WriteBytes(path, bytes.toStdString())) << path.toStdString();
 }
 
 bool WaitUntil(const std::function<bool()>& condition) {
@@ -104,15 +102,11 @@ bool NotifyLog::WaitForCount(std::size_t count) {
 }
 
 ScratchFolder::ScratchFolder() : previous_(QDir::currentPath()) {
-    QDir::setCurrent(dir_.path());
+    QDir::setCurrent(Path());
 }
 
 ScratchFolder::~ScratchFolder() {
     QDir::setCurrent(previous_);
-}
-
-QString ScratchFolder::Path(const QString& name) const {
-    return dir_.filePath(name);
 }
 
 }  // namespace zunpeko::testing_sound

@@ -6,13 +6,13 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <QTemporaryDir>
 #include <cstddef>
 #include <functional>
 #include <ostream>
 #include <vector>
 
 #include "MediaPlayer.h"
+#include "TestFiles.h"
 
 namespace zunpeko {
 
@@ -55,14 +55,14 @@ class NotifyLog {
 };
 
 // A fresh temporary folder, made the current directory while it lives.
-class ScratchFolder {
+class ScratchFolder : public testing::ScratchFolder {
   public:
     ScratchFolder();
     ~ScratchFolder();
-    QString Path(const QString& name) const;
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   private:
-    QTemporaryDir dir_;
     QString previous_;
 };
 

@@ -16,7 +16,8 @@ struct MusicFree {
     void operator()(Mix_Music* music) const;
 };
 
-// SDL_mixer's decoded sounds, freed with the owner.
+// The media system's decoders: SDL_mixer's sounds decoded whole (wave files)
+// or streamed from their file (music), freed with their owner.
 using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkFree>;
 using MusicPtr = std::unique_ptr<Mix_Music, MusicFree>;
 

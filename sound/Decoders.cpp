@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MixHandles.h"
+#include "Decoders.h"
 
 #include <cstdio>
 #include <memory>
@@ -16,7 +16,7 @@ namespace {
 // Runs `decode` with the mixer ready; a null result is the media system's
 // failure, reported with its text and the file's name.
 template <typename Decode>
-auto Decoded(const QString& fileName, Decode&& decode) {
+auto WithTheMixer(const QString& fileName, Decode&& decode) {
     AudioDevice& device = AudioDevice::Instance();
     ClearMediaError();
     if (!device.ReadyToDecode()) {
@@ -74,7 +74,7 @@ void MusicFree::operator()(Mix_Music* music) const {
 ChunkPtr LoadWave(const QString& fileName) {
     const QByteArray bytes =
         ReadSoundFile(fileName, QStringLiteral("Couldn't open %1").arg(fileName));
-    return Decoded(fileName, [&] {
+    return WithTheMixer(fileName, [&] {
         CheckSoundLength(fileName, SoundSeconds(bytes));
         ClearMediaError();  // what the length's decoders said is not the load's
         const SdlFunctions& sdl = Sdl();
@@ -88,7 +88,7 @@ MusicPtr LoadMusic(const QString& fileName) {
     // closes it, also when it cannot read it as music.
     std::unique_ptr<std::FILE, CloseFile> file(
         OpenSoundFile(fileName, QStringLiteral("Couldn't open '%1'").arg(fileName)));
-    return Decoded(fileName, [&] {
+    return WithTheMixer(fileName, [&] {
         const SdlFunctions& sdl = Sdl();
         SDL_RWops* stream = sdl.SDL_RWFromFP(file.get(), SDL_TRUE);
         if (stream == nullptr) {
