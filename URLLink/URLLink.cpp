@@ -11,6 +11,7 @@
 #include "Colors.h"
 #include "Cp932.h"
 #include "HintPopup.h"
+#include "StoreIfChanged.h"
 
 namespace zunpeko {
 namespace {
@@ -46,11 +47,9 @@ TURLtype TURLLink::URLType() const {
 }
 
 void TURLLink::SetURLType(TURLtype value) {
-    if (value == urlType_) {
-        return;
+    if (StoreIfChanged(urlType_, value)) {
+        update();
     }
-    urlType_ = value;
-    update();
 }
 
 const SjisText& TURLLink::Link() const {
@@ -58,11 +57,9 @@ const SjisText& TURLLink::Link() const {
 }
 
 void TURLLink::SetLink(const SjisText& value) {
-    if (value == link_) {
-        return;
+    if (StoreIfChanged(link_, value)) {
+        update();
     }
-    link_ = value;
-    update();
 }
 
 QColor TURLLink::LinkColor() const {
@@ -70,11 +67,9 @@ QColor TURLLink::LinkColor() const {
 }
 
 void TURLLink::SetLinkColor(const QColor& value) {
-    if (value == linkColor_) {
-        return;
+    if (StoreIfChanged(linkColor_, value)) {
+        update();
     }
-    linkColor_ = value;
-    update();
 }
 
 QColor TURLLink::HintFormColor() const {
@@ -82,11 +77,9 @@ QColor TURLLink::HintFormColor() const {
 }
 
 void TURLLink::SetHintFormColor(const QColor& value) {
-    if (value == hintFormColor_) {
-        return;
+    if (StoreIfChanged(hintFormColor_, value)) {
+        update();
     }
-    hintFormColor_ = value;
-    update();
 }
 
 int TURLLink::HintOffsetX() const {
@@ -94,11 +87,9 @@ int TURLLink::HintOffsetX() const {
 }
 
 void TURLLink::SetHintOffsetX(int value) {
-    if (value == hintOffsetX_) {
-        return;
+    if (StoreIfChanged(hintOffsetX_, value)) {
+        update();
     }
-    hintOffsetX_ = value;
-    update();
 }
 
 int TURLLink::HintOffsetY() const {
@@ -106,11 +97,9 @@ int TURLLink::HintOffsetY() const {
 }
 
 void TURLLink::SetHintOffsetY(int value) {
-    if (value == hintOffsetY_) {
-        return;
+    if (StoreIfChanged(hintOffsetY_, value)) {
+        update();
     }
-    hintOffsetY_ = value;
-    update();
 }
 
 bool TURLLink::EnableShowHint() const {
@@ -118,11 +107,9 @@ bool TURLLink::EnableShowHint() const {
 }
 
 void TURLLink::SetEnableShowHint(bool value) {
-    if (value == enableShowHint_) {
-        return;
+    if (StoreIfChanged(enableShowHint_, value)) {
+        update();
     }
-    enableShowHint_ = value;
-    update();
 }
 
 const ControlFont& TURLLink::HintFormFont() const {

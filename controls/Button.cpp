@@ -2,6 +2,7 @@
 #include "Button.h"
 
 #include "Cp932.h"
+#include "StoreIfChanged.h"
 
 namespace zunpeko {
 
@@ -14,22 +15,18 @@ TButton::TButton(QWidget* parent) : QPushButton(parent), font_(DefaultFont()) {
 }
 
 void TButton::SetCaption(const SjisText& caption) {
-    if (caption == caption_) {
-        return;
+    if (StoreIfChanged(caption_, caption)) {
+        setText(ToDisplay(caption_));
     }
-    caption_ = caption;
-    setText(ToDisplay(caption_));
 }
 
 void TButton::SetFont(const ControlFont& font) {
-    if (font == font_) {
-        return;
+    if (StoreIfChanged(font_, font)) {
+        QPushButton::setFont(font_.face);
+        QPalette colored = palette();
+        colored.setColor(QPalette::ButtonText, font_.color);
+        setPalette(colored);
     }
-    font_ = font;
-    QPushButton::setFont(font_.face);
-    QPalette colored = palette();
-    colored.setColor(QPalette::ButtonText, font_.color);
-    setPalette(colored);
 }
 
 }  // namespace zunpeko

@@ -9,6 +9,7 @@
 #include "AccessibleCaption.h"
 #include "AccessibleControls.h"
 #include "Cp932.h"
+#include "StoreIfChanged.h"
 
 namespace zunpeko {
 namespace {
@@ -35,13 +36,11 @@ void TCustomLabel::SetCaption(const SjisText& caption) {
 }
 
 void TCustomLabel::SetFont(const ControlFont& font) {
-    if (font == font_) {
-        return;
+    if (StoreIfChanged(font_, font)) {
+        QWidget::setFont(font_.face);
+        AdjustToCaption();
+        update();
     }
-    font_ = font;
-    QWidget::setFont(font_.face);
-    AdjustToCaption();
-    update();
 }
 
 void TCustomLabel::SetFontColor(const QColor& color) {
@@ -61,35 +60,27 @@ QColor TCustomLabel::Color() const {
 }
 
 void TCustomLabel::SetColor(const QColor& color) {
-    if (color_ == color) {
-        return;
+    if (StoreIfChanged(color_, color)) {
+        update();
     }
-    color_ = color;
-    update();
 }
 
 void TCustomLabel::SetTransparent(bool transparent) {
-    if (transparent == transparent_) {
-        return;
+    if (StoreIfChanged(transparent_, transparent)) {
+        update();
     }
-    transparent_ = transparent;
-    update();
 }
 
 void TCustomLabel::SetAlignment(Qt::Alignment horizontal) {
-    if (horizontal == alignment_) {
-        return;
+    if (StoreIfChanged(alignment_, horizontal)) {
+        update();
     }
-    alignment_ = horizontal;
-    update();
 }
 
 void TCustomLabel::SetAutoSize(bool autoSize) {
-    if (autoSize == autoSize_) {
-        return;
+    if (StoreIfChanged(autoSize_, autoSize)) {
+        AdjustToCaption();
     }
-    autoSize_ = autoSize;
-    AdjustToCaption();
 }
 
 QSize LineExtent(const QFont& font, const QString& text) {

@@ -10,6 +10,7 @@
 #include "AccessibleControls.h"
 #include "Colors.h"
 #include "Cp932.h"
+#include "StoreIfChanged.h"
 
 namespace zunpeko {
 
@@ -30,47 +31,37 @@ void TPanel::SetCaption(const SjisText& caption) {
 }
 
 void TPanel::SetFont(const ControlFont& font) {
-    if (font == font_) {
-        return;
+    if (StoreIfChanged(font_, font)) {
+        QWidget::setFont(font_.face);
+        update();
     }
-    font_ = font;
-    QWidget::setFont(font_.face);
-    update();
 }
 
 void TPanel::SetColor(const QColor& color) {
-    if (color == color_) {
-        return;
+    if (StoreIfChanged(color_, color)) {
+        QPalette colored = palette();
+        colored.setColor(QPalette::Window, color_);
+        setPalette(colored);
+        update();
     }
-    color_ = color;
-    QPalette colored = palette();
-    colored.setColor(QPalette::Window, color_);
-    setPalette(colored);
-    update();
 }
 
 void TPanel::SetBevelOuter(TBevelCut cut) {
-    if (cut == bevelOuter_) {
-        return;
+    if (StoreIfChanged(bevelOuter_, cut)) {
+        update();
     }
-    bevelOuter_ = cut;
-    update();
 }
 
 void TPanel::SetBevelWidth(int width) {
-    if (width == bevelWidth_) {
-        return;
+    if (StoreIfChanged(bevelWidth_, width)) {
+        update();
     }
-    bevelWidth_ = width;
-    update();
 }
 
 void TPanel::SetAlignment(Qt::Alignment horizontal) {
-    if (horizontal == alignment_) {
-        return;
+    if (StoreIfChanged(alignment_, horizontal)) {
+        update();
     }
-    alignment_ = horizontal;
-    update();
 }
 
 QRect TPanel::CaptionBand() const {

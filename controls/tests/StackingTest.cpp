@@ -47,22 +47,19 @@ class SurfaceWithControls : public ::testing::Test {
     TFormSurface surface;
 };
 
-TEST_F(SurfaceWithControls, PutsWindowedControlsInFrontOfGraphicOnesCreatedLater) {
-    TPanel* panel = AddPanel({0, 0, 100, 100});
-    TCustomLabel* label = AddLabel({50, 0, 100, 100});
-    StackWindowedInFront(&surface);
-    EXPECT_EQ(surface.childAt(60, 50), panel);
-    EXPECT_EQ(surface.childAt(120, 50), label);
-}
-
-TEST_F(SurfaceWithControls, KeepsLaterSiblingsInFrontWithinEachGroup) {
+// Windowed controls (panels) go in front of graphic ones (labels), even
+// labels made after them; within each group a later sibling stays in front.
+TEST_F(SurfaceWithControls, PutsWindowedControlsInFrontAndKeepsEachGroupsOrder) {
     AddLabel({0, 0, 100, 100});
     TCustomLabel* laterLabel = AddLabel({50, 0, 100, 100});
     AddPanel({0, 0, 80, 50});
     TPanel* laterPanel = AddPanel({40, 0, 80, 50});
+    TCustomLabel* lastLabel = AddLabel({40, 0, 30, 50});
     StackWindowedInFront(&surface);
     EXPECT_EQ(surface.childAt(60, 75), laterLabel);
-    EXPECT_EQ(surface.childAt(60, 25), laterPanel);
+    EXPECT_EQ(surface.childAt(60, 25), laterPanel) << "in front of the label made after it";
+    EXPECT_EQ(surface.childAt(130, 25), laterLabel);
+    EXPECT_NE(surface.childAt(50, 25), lastLabel);
 }
 
 TEST_F(SurfaceWithControls, ReportsAPressOnItsBareSurfaceInClientCoordinates) {
