@@ -35,11 +35,7 @@ QAccessibleInterface* MakeInterface(const QString& className, QObject* object) {
 }  // namespace
 
 void InstallAccessibleLinks() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&MakeInterface);
-        return true;
-    }();
-    static_cast<void>(installed);
+    InstallFactoryOnce<&MakeInterface>();
 }
 
 }  // namespace zunpeko

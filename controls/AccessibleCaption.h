@@ -8,6 +8,14 @@
 
 namespace zunpeko {
 
+// Installs a factory of accessible interfaces the first time it is asked for,
+// however many controls ask.
+template <QAccessible::InterfaceFactory factory>
+void InstallFactoryOnce() {
+    static const bool installed = (QAccessible::installFactory(factory), true);
+    static_cast<void>(installed);
+}
+
 // What assistive technology reads of a control that paints its caption
 // itself: the caption as its name and as a read-only text, in the given role.
 class AccessibleCaption : public QAccessibleWidget, public QAccessibleTextInterface {

@@ -33,11 +33,7 @@ QAccessibleInterface* MakeInterface(const QString& className, QObject* object) {
 }  // namespace
 
 void InstallAccessibleControls() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&MakeInterface);
-        return true;
-    }();
-    static_cast<void>(installed);
+    InstallFactoryOnce<&MakeInterface>();
 }
 
 }  // namespace zunpeko
