@@ -48,8 +48,12 @@ constexpr std::string_view kFirstRunFile =
 std::string Message(std::string_view utf8) {
     return SjisFromUtf8(utf8) + "\n";
 }
-const std::string kCreateFailed = Message("ｷｰ Zunpeko の作成に失敗しました");
-const std::string kSetFailed = Message("'HSC1' の設定に失敗しました");
+std::string CreateFailed() {
+    return Message("ｷｰ Zunpeko の作成に失敗しました");
+}
+std::string SetFailed() {
+    return Message("'HSC1' の設定に失敗しました");
+}
 
 QStringList FilesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
@@ -131,8 +135,8 @@ TEST_F(StoreSafety, WritesKeepChangesMadeMeanwhileAndOnlyWithFullAccess) {
 TEST_F(StoreSafety, AFolderInPlaceOfTheFileGivesBothMessagesAndLosesNothing) {
     ASSERT_TRUE(WriteBytes(Store("/inside"), "kept"));
     GameOnFile run(Store());
-    EXPECT_EQ(run.Play(std::nullopt), kCreateFailed);
-    EXPECT_EQ(run.Record(10), kSetFailed);
+    EXPECT_EQ(run.Play(std::nullopt), CreateFailed());
+    EXPECT_EQ(run.Record(10), SetFailed());
     EXPECT_EQ(ReadBytes(Store("/inside")), "kept");
 }
 
@@ -143,7 +147,7 @@ TEST(StorePermissions, AReadOnlyFileLoadsButEverySaveFailsAndLeavesItAsItWas) {
         GameOnFile run(scratch.Store());
         EXPECT_EQ(run.Play(std::nullopt), "");
         EXPECT_EQ(run.Table().Entries()[0].name, "pikuro");
-        EXPECT_EQ(run.Record(1000), kSetFailed);
+        EXPECT_EQ(run.Record(1000), SetFailed());
         EXPECT_EQ(ReadBytes(scratch.Store()), kFirstRunFile);
     });
 }
@@ -154,8 +158,8 @@ TEST(StorePermissions, AReadOnlyFolderRefusesTheFirstRunAndWritesToAFileInIt) {
         QDir().mkpath(folder);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         GameOnFile run(scratch.Store());
-        EXPECT_EQ(run.Play(std::nullopt), kCreateFailed);
-        EXPECT_EQ(run.Record(10), kSetFailed);
+        EXPECT_EQ(run.Play(std::nullopt), CreateFailed());
+        EXPECT_EQ(run.Record(10), SetFailed());
         EXPECT_FALSE(QFileInfo::exists(scratch.Store()));
 
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -171,7 +175,7 @@ TEST(StorePermissions, AnUnreadableFileIsNeitherReadNorReplaced) {
     WherePermissionsBind([](const ScratchFolder& scratch) {
         WriteBytes(scratch.Store(), kFirstRunFile);
         QFile::setPermissions(scratch.Store(), QFile::WriteOwner);
-        EXPECT_EQ(GameOnFile(scratch.Store()).Play(std::nullopt), kCreateFailed);
+        EXPECT_EQ(GameOnFile(scratch.Store()).Play(std::nullopt), CreateFailed());
         QFile::setPermissions(scratch.Store(), QFile::ReadOwner);
         EXPECT_EQ(ReadBytes(scratch.Store()), kFirstRunFile);
         EXPECT_FALSE(QFileInfo::exists(scratch.Store(".bak")));
@@ -226,7 +230,7 @@ TEST_F(FullDisk, AFailedSaveIsReportedAndLeavesTheFileAsItWas) {
     for (const qint64 spare : {qint64{0}, kPage}) {
         SCOPED_TRACE(spare);
         Fill(spare);
-        EXPECT_EQ(GameOnFile(Store(), "second").Play(600), kSetFailed);
+        EXPECT_EQ(GameOnFile(Store(), "second").Play(600), SetFailed());
         EXPECT_EQ(ReadBytes(Store()), before);
         EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("user.reg")});  // no temporary
         Free();
@@ -315,12 +319,12 @@ TEST_F(StoreSafety, ALinkToAFileThatIsNotAStoreLeavesThatFileAlone) {
     ASSERT_TRUE(QFile::link(notes, Store()));
 
     GameOnFile game(Store(), "x");
-    EXPECT_EQ(game.Play(500), kCreateFailed + kSetFailed);
+    EXPECT_EQ(game.Play(500), CreateFailed() + SetFailed());
     const auto notice = game.Store().TakeNotice();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->kind, FileRegistry::Notice::Kind::kLinkLeftAlone);
     EXPECT_EQ(notice->path, notes);
-    EXPECT_EQ(game.Record(600), kSetFailed);
+    EXPECT_EQ(game.Record(600), SetFailed());
     EXPECT_FALSE(game.Store().TakeNotice()) << "said once";
     EXPECT_EQ(ReadBytes(notes), "my notes, not a registry file");
     EXPECT_TRUE(QFileInfo(Store()).isSymLink());
@@ -348,7 +352,7 @@ TEST_F(StoreSafety, ASaveThatWouldGrowTheFilePastWhatIsReadBackIsRefused) {
     text.resize(RegDocument::kMaxBytes - 5, 'x');
     ASSERT_TRUE(WriteBytes(Store(), text));
 
-    EXPECT_EQ(GameOnFile(Store(), "x").Play(500), kSetFailed);
+    EXPECT_EQ(GameOnFile(Store(), "x").Play(500), SetFailed());
     EXPECT_EQ(ReadBytes(Store()), text);
     GameOnFile next(Store(), "x");
     EXPECT_EQ(next.Play(std::nullopt), "");  // still read, not kept aside
@@ -455,7 +459,7 @@ TEST_F(StoreSafety, AnythingButALockFileAtTheLocksNameFailsTheSaveAtOnce) {
         int waits = 0;
         game.Store().SetLockWait([&waits](int /*ms*/) { ++waits; });
         if (make()) {
-            EXPECT_EQ(game.Record(500) + std::to_string(waits), kSetFailed + "0");
+            EXPECT_EQ(game.Record(500) + std::to_string(waits), SetFailed() + "0");
             std::filesystem::remove(name.constData());
             EXPECT_EQ(game.Record(0), "");
             EXPECT_EQ(StoredFirst(), (HiScoreEntry{"mine", 500}));
@@ -473,7 +477,7 @@ TEST_F(StoreSafety, ALockHeldByAnotherCopyIsWaitedForThroughTheGivenWaits) {
     ASSERT_TRUE(otherCopy.tryLock(0));
     int waited = 0;
     game.Store().SetLockWait([&](int ms) { waited += ms; });
-    EXPECT_EQ(game.Record(500), kSetFailed);
+    EXPECT_EQ(game.Record(500), SetFailed());
     EXPECT_TRUE(waited >= 2000 && waited <= 10000) << waited;
     game.Store().SetLockWait([&](int /*ms*/) { otherCopy.unlock(); });
     EXPECT_EQ(game.Record(0), "");
