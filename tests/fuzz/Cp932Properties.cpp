@@ -152,6 +152,16 @@ std::vector<QString> Characters(const QString& text) {
     return out;
 }
 
+// Input methods type these in JIS X 0208's mapping (〜 U+301C, say); each is
+// stored as the code page's own character for the same bytes (～ U+FF5E),
+// which must then stay itself.
+bool IsTheCodePagesOwnForm(const QString& typed, const QString& shown) {
+    static const QString kTypedInAnotherMapping =
+        QString::fromUtf16(u"\u301C\u2016\u2212\u00A2\u00A3\u00AC\u2014");
+    return typed.size() == 1 && kTypedInAnotherMapping.contains(typed.at(0)) &&
+           ToDisplay(FromDisplay(shown)) == shown;
+}
+
 std::optional<std::string> EncodesOneForOne(std::string_view bytes) {
     const QString typed = AsTypedText(bytes);
     const std::vector<QString> in = Characters(typed);
@@ -161,7 +171,8 @@ std::optional<std::string> EncodesOneForOne(std::string_view bytes) {
                std::to_string(out.size());
     }
     for (std::size_t i = 0; i < in.size(); ++i) {
-        if (out[i] != in[i] && out[i] != QString(QChar(kFullWidthQuestionMark))) {
+        if (out[i] != in[i] && out[i] != QString(QChar(kFullWidthQuestionMark)) &&
+            !IsTheCodePagesOwnForm(in[i], out[i])) {
             return "typed character " + std::to_string(i) + " came back as \"" +
                    out[i].toStdString() + "\"";
         }

@@ -16,7 +16,9 @@ namespace zunpeko::fuzz {
 //   again (a character ToDisplay could not read shows as "？" the second time);
 // - a hi-score name cut at 20 bytes is stored as its first 20 bytes and shows
 //   exactly its complete characters: no stray half of a split character;
-// - FromDisplay turns every character into itself or "？", one for one.
+// - FromDisplay turns every character into itself or "？", one for one; the
+//   few that input methods type in another mapping (〜 U+301C) into the code
+//   page's own form of them (～), which then stays itself.
 // Nothing when all of that holds, else what broke.
 std::optional<std::string> CheckCp932Conversions(std::string_view bytes);
 
