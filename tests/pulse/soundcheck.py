@@ -265,7 +265,7 @@ def latency(raw_path, presses_path):
         if before and onset - before[-1] < s // 4:
             delays.append(max(0, onset - before[-1]))
     if not delays:
-        print("hits=0 median_ms=n/a max_ms=n/a")
+        print(f"hits=0 presses={len(presses)} median_ms=n/a max_ms=n/a")
         return 1
     print(f"hits={len(delays)} presses={len(presses)} "
           f"median_ms={ms(statistics.median(delays)):.1f} max_ms={ms(max(delays)):.1f}")
